@@ -1,0 +1,1 @@
+sb_add_bench(bench_catalogue sb_catalogue)
