@@ -6,7 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${SB_BUILD_DIR:-$ROOT/build}"
 
 PKGS=(build-essential cmake pkg-config
-      qt6-base-dev qt6-svg-dev libqt6svg6
+      qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
       libsqlite3-dev libzip-dev zipcmp zipmerge ziptool
       libgtest-dev libgmock-dev libbenchmark-dev
       fonts-wqy-microhei xvfb xdotool xclip imagemagick xauth
