@@ -3,9 +3,13 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
+#include <QSocketNotifier>
 #include <QPointer>
 
 #include <arpa/inet.h>
+#include <csignal>
+#include <fcntl.h>
 #include <cstdlib>
 #include <cstring>
 #include <netdb.h>
@@ -16,6 +20,7 @@
 #include "codepage.h"
 #include "internal/archive.h"
 #include "internal/layout_builder.h"
+#include "internal/object.h"
 #include "internal/resources.h"
 
 namespace {
@@ -185,3 +190,36 @@ int XC_GetObjectType(HXCGUI object) {
 std::u16string XC_AnsiToUnicode(std::string_view gbk) { return GbkToUtf16Units(gbk); }
 
 std::string XC_UnicodeToAnsi(std::u16string_view text) { return Utf16ToGbk(text); }
+
+void XC_MessageBox(std::u16string_view text, std::u16string_view caption) {
+    if (!QApplication::instance()) return;
+    QMessageBox::critical(nullptr, XQ(caption), XQ(text));
+}
+
+namespace {
+int terminatePipe[2] = {-1, -1};
+
+void OnTerminateSignal(int) {
+    const char byte = 1;
+    // Only async-signal-safe work here; the loop reads the pipe.
+    [[maybe_unused]] ssize_t n = write(terminatePipe[1], &byte, 1);
+}
+}  // namespace
+
+void XC_QuitOnTerminate() {
+    if (!QApplication::instance() || terminatePipe[0] >= 0) return;
+    if (pipe2(terminatePipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    auto* notifier = new QSocketNotifier(terminatePipe[0], QSocketNotifier::Read, QApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, [] {
+        char buf[16];
+        while (read(terminatePipe[0], buf, sizeof buf) > 0) {
+        }
+        QApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnTerminateSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}

@@ -32,3 +32,9 @@ int XC_GetObjectType(HXCGUI object);
 // GBK (code page 936) to UTF-16 and back.
 std::u16string XC_AnsiToUnicode(std::string_view gbk);
 std::string XC_UnicodeToAnsi(std::u16string_view text);
+
+// The one message box of the program: an error with its caption.
+void XC_MessageBox(std::u16string_view text, std::u16string_view caption);
+
+// SIGTERM (and SIGINT) end XRunXCGUI as closing the window does.
+void XC_QuitOnTerminate();

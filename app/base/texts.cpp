@@ -23,3 +23,5 @@ std::u16string GbkToUtf16(const char* text) {
     if (!text || !*text) return {};
     return GbkToUtf16Units(text);
 }
+
+std::string Gbk(std::string_view utf8) { return Utf8ToGbkBytes(utf8); }
