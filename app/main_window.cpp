@@ -1,6 +1,9 @@
 #include "main_window.h"
 
 #include "carried_resources.h"
+#include "row_copy.h"
+#include "section_bar.h"
+#include "size_table.h"
 #include "program_state.h"
 #include "shape_text.h"
 #include "texts.h"
@@ -24,19 +27,23 @@ bool SetUpMainWindow() {
     if (!XC_LoadResourceZipMem(archive.data(), archive.size(), u"resource.res", Password())) return false;
     mainWindow = XC_LoadLayoutZipMem(archive.data(), archive.size(), u"main.xml", Password(), nullptr);
     if (!mainWindow) return false;
-    // 3. The section bar arrives with the section lookup.
+    // 3.
+    BuildSectionBar();
     // 4.
     sizeTableList = MainElement(9);
     XList_SetItemTemplateXMLFromString(sizeTableList, ListItemTemplate());
-    // 5-9. The materials list and the row copy arrive with their features.
+    // 5-8. The materials list arrives with the calculator.
     statusText = MainElement(21);
     materialCombo = MainElement(22);
+    // 9.
+    XEle_RegEventC(sizeTableList, XE_LBUTTONDBCLICK, &CopySelectedRow);
     // 10.
     HELE slider = MainElement(30);
     XSliderBar_SetRange(slider, 155);
     XSliderBar_SetPos(slider, 100);
     XEle_RegEventC(slider, XE_SLIDERBAR_CHANGE, &OnOpacityChanged);
-    // 11. The edit handlers arrive with the size table and the calculator.
+    // 11. The calculator's edits get theirs with the calculator.
+    XEle_RegEventC1(MainElement(41), XE_EDIT_CHANGED, &OnLengthChanged);
     // 12.
     XEle_RegEventC(MainElement(40), XE_BNCLICK, &OnPanelToggle);
     // 13. The clock handler arrives with the date bar; the timer runs already.
@@ -51,7 +58,9 @@ bool SetUpMainWindow() {
     XEle_EnableBkTransparent(closeButton, true);
     XEle_EnableBkTransparent(minimizeButton, true);
     XEle_RegEventC1(pinButton, XE_BNCLICK, &OnPinClicked);
-    // 15-16. The first family and the date bar arrive with their features.
+    // 15.
+    ShowRolledFamily(nullptr, nullptr);
+    // 16. The date bar arrives with its feature.
     // 17.
     XWnd_SetMinimumSize(mainWindow, 900, 590);
     XWnd_AdjustLayout(mainWindow);

@@ -69,17 +69,28 @@ Converter& GbkToUtf8Conv() { thread_local Converter c("UTF-8", "CP936"); return 
 Converter& GbkToUtf16Conv() { thread_local Converter c("UTF-16LE", "CP936"); return c; }
 Converter& Utf16ToGbkConv() { thread_local Converter c("CP936", "UTF-16LE"); return c; }
 
+// Most catalogue cells are plain numbers: ASCII needs no converter.
+bool IsAscii(std::string_view s) {
+    for (char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string Utf8ToGbkBytes(std::string_view utf8) {
+    if (IsAscii(utf8)) return std::string(utf8);
     return Utf8ToGbkConv().Run(utf8, 0, "?");
 }
 
 std::string GbkToUtf8(std::string_view gbk) {
+    if (IsAscii(gbk)) return std::string(gbk);
     return GbkToUtf8Conv().Run(gbk, 1, "\xEF\xBF\xBD");
 }
 
 std::u16string GbkToUtf16Units(std::string_view gbk) {
+    if (IsAscii(gbk)) return std::u16string(gbk.begin(), gbk.end());
     std::string bytes = GbkToUtf16Conv().Run(gbk, 1, std::string_view("\xFD\xFF", 2));
     std::u16string out(bytes.size() / 2, u'\0');
     for (size_t i = 0; i < out.size(); ++i) {
@@ -90,6 +101,9 @@ std::u16string GbkToUtf16Units(std::string_view gbk) {
 }
 
 std::string Utf16ToGbk(std::u16string_view utf16) {
+    bool ascii = true;
+    for (char16_t c : utf16) ascii = ascii && c < 0x80;
+    if (ascii) return std::string(utf16.begin(), utf16.end());
     std::string bytes(utf16.size() * 2, '\0');
     for (size_t i = 0; i < utf16.size(); ++i) {
         bytes[2 * i] = static_cast<char>(utf16[i] & 0xFF);

@@ -10,3 +10,12 @@ void SetShapeText(HELE shape, const char* gbkText);
 
 // Lays the window out again and redraws it, after a page is shown or hidden.
 void RelayoutMainWindow();
+
+// An edit's text as GBK.
+std::string ReadEditText(HELE edit);
+
+// A text shape's whole text as GBK.
+std::string ReadShapeText(HELE shape);
+
+// Puts a GBK text on the clipboard as plain text.
+void ClipboardWrite(const std::string& gbkText);
