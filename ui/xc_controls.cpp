@@ -103,6 +103,7 @@ void XBtn_SetIcon(HELE button, HIMAGE image) {
     e->hasIcon = img && !img->pixmap.isNull();
     b->setIcon(e->hasIcon ? QIcon(img->pixmap) : QIcon());
     if (e->hasIcon) b->setIconSize(img->pixmap.size());
+    XHold(e, kHeldIcon, img);
     UpdateButtonStyle(e, b);
 }
 
@@ -245,6 +246,7 @@ void XShapePic_SetImage(HELE shape, HIMAGE image) {
     auto* label = static_cast<QLabel*>(e->widget.data());
     e->hasImage = img && !img->pixmap.isNull();
     label->setPixmap(e->hasImage ? img->pixmap : QPixmap());
+    XHold(e, kHeldImage, img);
 }
 
 bool XShapePic_HasImage(HELE shape) {

@@ -96,6 +96,7 @@ void XEle_SetFont(HELE ele, HFONTX font) {
     if (!e || !f) return;
     e->look.hasFont = true;
     e->look.font = f->font;
+    XHold(e, kHeldFont, f);
     if (e->widget) e->widget->setFont(f->font);
     XApplyLook(e);
 }

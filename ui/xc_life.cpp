@@ -2,6 +2,7 @@
 #include "xc_life.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFont>
 #include <QMessageBox>
 #include <QSocketNotifier>
@@ -222,4 +223,12 @@ void XC_QuitOnTerminate() {
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+}
+
+void XC_SetClipboardText(std::u16string_view text) {
+    if (QApplication::instance()) QApplication::clipboard()->setText(XQ(text));
+}
+
+std::u16string XC_GetClipboardText() {
+    return QApplication::instance() ? XU(QApplication::clipboard()->text()) : std::u16string();
 }

@@ -38,3 +38,7 @@ void XC_MessageBox(std::u16string_view text, std::u16string_view caption);
 
 // SIGTERM (and SIGINT) end XRunXCGUI as closing the window does.
 void XC_QuitOnTerminate();
+
+// The system clipboard as plain text.
+void XC_SetClipboardText(std::u16string_view text);
+std::u16string XC_GetClipboardText();

@@ -79,3 +79,31 @@ TEST(Fonts, ChineseUiFontFallsBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Fonts, LiveWhileAnElementUsesThem) {
+    HELE container = XC_GetObjectByID(TestWindow(), 10);
+    HFONTX f = XFont_Create2(u"微软雅黑", 12, 0);
+    HELE a = XShapeText_Create(0, 0, 40, 20, u"a", container);
+    HELE b = XEdit_Create(0, 20, 80, 20, container);
+    XShapeText_SetFont(a, f);
+    XEle_SetFont(b, f);
+    XShape_Destroy(a);
+    EXPECT_EQ(XC_GetObjectType(f), XC_FONT);  // b still uses it
+    XEle_Destroy(b);
+    EXPECT_EQ(XC_GetObjectType(f), XC_ERROR);
+    // An icon replaced by another is let go of.
+    const std::u16string dir = XC_AnsiToUnicode(ProgramDirectory());
+    HIMAGE first = XImage_LoadFile(dir + u"/Image/pic.png");
+    HIMAGE second = XImage_LoadFile(dir + u"/Image/pic.png");
+    HELE button = XBtn_Create(0, 0, 20, 20, u"b", nullptr);
+    XBtn_SetIcon(button, first);
+    XBtn_SetIcon(button, second);
+    EXPECT_EQ(XC_GetObjectType(first), XC_ERROR);
+    EXPECT_EQ(XC_GetObjectType(second), XC_IMAGE);
+    XEle_Destroy(button);
+    EXPECT_EQ(XC_GetObjectType(second), XC_ERROR);
+}
+
+}  // namespace

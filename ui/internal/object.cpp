@@ -39,6 +39,7 @@ void XRelease(XObject* object) {
             siblings.erase(std::remove(siblings.begin(), siblings.end(), object), siblings.end());
         }
         if (e->bkManager) XRelease(e->bkManager);
+        for (const auto& held : std::map<int, XObject*>(e->held)) XHold(e, held.first, nullptr);
         if (e->widget) e->widget->setProperty(kElementProperty, QVariant());
     }
     delete object;
@@ -170,4 +171,26 @@ void XApplyLook(XElement* e) {
         sheet += selector + QString::fromLatin1(pseudo) + QStringLiteral(" { background: %1; border: none; }").arg(Rgba(it->second));
     }
     e->widget->setStyleSheet(sheet);
+}
+
+namespace {
+int* RefsOf(XObject* o) {
+    if (!XIsLive(o)) return nullptr;
+    if (o->kind == XKind::Image) return &static_cast<XImageObject*>(o)->refs;
+    if (o->kind == XKind::Font) return &static_cast<XFontObject*>(o)->refs;
+    return nullptr;
+}
+}  // namespace
+
+void XHold(XElement* e, int slot, XObject* object) {
+    auto it = e->held.find(slot);
+    XObject* old = it == e->held.end() ? nullptr : it->second;
+    if (old == object) return;
+    if (int* refs = RefsOf(object)) {
+        ++*refs;
+        e->held[slot] = object;
+    } else {
+        e->held.erase(slot);
+    }
+    if (int* refs = RefsOf(old); refs && --*refs <= 0) XRelease(old);
 }

@@ -67,20 +67,32 @@ struct XElement : XObject {
     std::vector<XObject*> children;      // created in it, in creation order
     XLook look;
     XObject* bkManager = nullptr;
+    // Fonts and images in use by this element, released with it.
+    std::map<int, XObject*> held;
     int buttonType = 0;
     bool hasIcon = false;
     bool hasImage = false;
 };
 
+// Fonts and images live while an element uses them: each use holds a
+// reference, and the last element to let go releases the object.
 struct XImageObject : XObject {
     explicit XImageObject(QPixmap p) : XObject(XKind::Image), pixmap(std::move(p)) {}
     QPixmap pixmap;
+    int refs = 0;
 };
 
 struct XFontObject : XObject {
     explicit XFontObject(QFont f) : XObject(XKind::Font), font(std::move(f)) {}
     QFont font;
+    int refs = 0;
 };
+
+// Slots of XElement::held.
+enum XHeldSlot { kHeldFont = 0, kHeldIcon = 1, kHeldImage = 2 };
+
+// The element holds object in slot (nullptr lets go of what it held).
+void XHold(XElement* e, int slot, XObject* object);
 
 struct XBkManagerObject : XObject {
     explicit XBkManagerObject(XElement* e) : XObject(XKind::BkManager), element(e) {}
