@@ -11,3 +11,7 @@
 // two-byte GBK character is stepped over whole; an empty find changes nothing.
 std::string MultiReplace(const std::string& text, const std::vector<std::pair<std::string, std::string>>& pairs,
                          int start = 1, bool caseSensitive = false);
+
+// One pass of the above.
+std::string ReplaceEvery(const std::string& text, const std::string& find, const std::string& with, int start = 1,
+                         bool caseSensitive = false);

@@ -1,0 +1,1 @@
+sb_add_bench(bench_formula sb_formula)

@@ -1,0 +1,153 @@
+// A recursive-descent evaluator. Nesting is limited so that no input can
+// exhaust the stack.
+#include "script_engine.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int kMaxDepth = 200;
+
+class Parser {
+public:
+    explicit Parser(const std::string& text) : s_(text) {}
+
+    bool Parse(double& value) {
+        if (!Expression(value)) return false;
+        Skip();
+        return pos_ == s_.size();
+    }
+
+private:
+    void Skip() {
+        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r'))
+            ++pos_;
+    }
+    bool Peek(char c) {
+        Skip();
+        return pos_ < s_.size() && s_[pos_] == c;
+    }
+
+    bool Expression(double& value) {
+        if (++depth_ > kMaxDepth) return false;
+        bool ok = Term(value);
+        while (ok) {
+            if (Peek('+') || Peek('-')) {
+                const char op = s_[pos_++];
+                double rhs = 0;
+                ok = Term(rhs);
+                value = op == '+' ? value + rhs : value - rhs;
+            } else {
+                break;
+            }
+        }
+        --depth_;
+        return ok;
+    }
+
+    bool Term(double& value) {
+        bool ok = Unary(value);
+        while (ok) {
+            if (Peek('*') || Peek('/')) {
+                const char op = s_[pos_++];
+                double rhs = 0;
+                ok = Unary(rhs);
+                value = op == '*' ? value * rhs : value / rhs;
+            } else {
+                break;
+            }
+        }
+        return ok;
+    }
+
+    bool Unary(double& value) {
+        if (++depth_ > kMaxDepth) return false;
+        bool ok;
+        if (Peek('-') || Peek('+')) {
+            const bool negate = s_[pos_++] == '-';
+            ok = Unary(value);
+            if (negate) value = -value;
+        } else {
+            ok = Primary(value);
+        }
+        --depth_;
+        return ok;
+    }
+
+    bool Group(char close, double& value) {
+        ++pos_;
+        if (!Expression(value) || !Peek(close)) return false;
+        ++pos_;
+        return true;
+    }
+
+    bool Primary(double& value) {
+        Skip();
+        if (pos_ >= s_.size()) return false;
+        const char c = s_[pos_];
+        if (c == '(') return Group(')', value);
+        if (c == '[') return Group(']', value);
+        if ((c >= '0' && c <= '9') || c == '.') return Number(value);
+        static const char kSqrt[] = "Math.sqrt";
+        if (s_.compare(pos_, std::strlen(kSqrt), kSqrt) == 0) {
+            pos_ += std::strlen(kSqrt);
+            if (!Peek('(')) return false;
+            if (!Group(')', value)) return false;
+            value = std::sqrt(value);
+            return true;
+        }
+        return false;
+    }
+
+    // Digits with an optional fraction and signed exponent; ".5" and "7." too.
+    bool Number(double& value) {
+        const size_t start = pos_;
+        size_t digits = 0;
+        while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9') ++pos_, ++digits;
+        if (pos_ < s_.size() && s_[pos_] == '.') {
+            ++pos_;
+            while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9') ++pos_, ++digits;
+        }
+        if (digits == 0) return false;
+        if (pos_ < s_.size() && (s_[pos_] == 'e' || s_[pos_] == 'E')) {
+            ++pos_;
+            if (pos_ < s_.size() && (s_[pos_] == '+' || s_[pos_] == '-')) ++pos_;
+            size_t expDigits = 0;
+            while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9') ++pos_, ++expDigits;
+            if (expDigits == 0) return false;
+        }
+        std::string text = s_.substr(start, pos_ - start);
+        if (text.front() == '.') text.insert(text.begin(), '0');
+        const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (res.ec == std::errc::result_out_of_range) {
+            value = text.find("e-") != std::string::npos || text.find("E-") != std::string::npos ? 0.0 : HUGE_VAL;
+            return true;
+        }
+        return res.ec == std::errc() && res.ptr == text.data() + text.size();
+    }
+
+    const std::string& s_;
+    size_t pos_ = 0;
+    int depth_ = 0;
+};
+
+}  // namespace
+
+bool EvaluateFormula(const std::string& expression, double& value) {
+    Parser parser(expression);
+    double v = 0;
+    if (!parser.Parse(v) || !std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+std::string ScriptEngine::Eval(const std::string& expression) {
+    double value = 0;
+    if (!EvaluateFormula(expression, value)) return {};
+    if (value == 0) value = 0;  // no "-0"
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    return std::string(buf, res.ptr);
+}
