@@ -1,0 +1,97 @@
+#include "lookup_driver.h"
+
+#include "db_state.h"
+#include "keyword_search.h"
+#include "size_table.h"
+
+namespace {
+
+void Search(const QString& keyword) {
+    TypeInto(29, keyword);
+    Click(Widget<QToolButton>(28));
+}
+
+class Search79 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        REQUIRE_H_TABLE();
+        TypeInto(41, "");
+        ShowSubtype(79);
+        all = Rows();
+        ASSERT_EQ(all, 130);
+    }
+    int all = 0;
+};
+
+TEST_F(Search79, KeywordMatchesIgnoringAsciiCase) {
+    Search("HW100");
+    ASSERT_EQ(Rows(), 1);
+    EXPECT_EQ(Row(0)[1], "HW100×100");
+    Search("hw100");
+    ASSERT_EQ(Rows(), 1);
+    EXPECT_EQ(Row(0)[1], "HW100×100");
+}
+
+TEST_F(Search79, WildcardsAndBlanks) {
+    Search("%");
+    EXPECT_EQ(Rows(), all);
+    Search(" 100");  // the blank stays part of the keyword
+    for (int r = 0; r < Rows(); ++r) {
+        bool found = false;
+        for (const std::string& cell : Row(r)) found = found || cell.find(" 100") != std::string::npos;
+        EXPECT_TRUE(found) << r;
+    }
+    EXPECT_LT(Rows(), all);
+}
+
+TEST_F(Search79, EmptyKeywordSaysSoAndShowsAll) {
+    XShapeText_SetText(statusText, u"");
+    Search("");
+    EXPECT_EQ(Status(), "请先输入要搜索的关键字。");
+    EXPECT_EQ(Rows(), all);
+}
+
+TEST_F(Search79, OneShotFilter) {
+    Search("HN");
+    const int first = Rows();
+    EXPECT_GT(first, 0);
+    EXPECT_LT(first, all);
+    Click(Widget<QToolButton>(28));  // same keyword again: not narrowed further
+    EXPECT_EQ(Rows(), first);
+    EXPECT_FALSE(pendingSearch);
+    TypeInto(41, "3");  // any later fill shows everything again
+    EXPECT_EQ(Rows(), all);
+    TypeInto(41, "");
+}
+
+TEST_F(Search79, NoMatchLeavesOnlyTheNumberColumn) {
+    Search("no such size");
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(Headers(), std::vector<std::string>{"序号"});
+    DoubleClickRow(0);
+    EXPECT_EQ(Clipboard(), "");
+}
+
+TEST_F(Search79, QuotesCannotBreakOrExtendTheStatement) {
+    Search("HW100'");
+    EXPECT_TRUE(dbLastOk);  // the statement stays valid
+    EXPECT_EQ(Rows(), 0);
+    Search("x%'); drop table SUBTYPES; --");
+    EXPECT_TRUE(dbLastOk);
+    EXPECT_EQ(Rows(), 0);
+    const ResultGrid g = QueryCatalogue("select count(*) from SUBTYPES");
+    ASSERT_EQ(g.rowCount, 2);
+    EXPECT_EQ(g.Cell(1, 0), "81");
+    // The table of the page answers as before.
+    ShowSubtype(79);
+    EXPECT_EQ(Rows(), all);
+}
+
+TEST(SearchClause, ExactStatementForAKeywordWithoutQuotes) {
+    TypeInto(29, "100");
+    EXPECT_EQ(SearchFilterClause(Utf8ToGbkBytes("规格,重量")),
+              Utf8ToGbkBytes(" and (规格 like '%100%'  or 重量 like '%100%'  )"));
+    TypeInto(29, "");
+}
+
+}  // namespace
