@@ -9,6 +9,7 @@
 
 #include "carried_resources.h"
 #include "codepage.h"
+#include "window_chrome.h"
 #include "xcgui.h"
 
 namespace {
@@ -54,6 +55,25 @@ TEST(ResourceArchive, EveryEntryIsDeflatedAndEncryptedUnderGbkNames) {
             EXPECT_EQ(n.rfind("Image/", 0), 0u) << n;
             EXPECT_EQ(n.substr(n.size() - 4), ".png") << n;
         }
+    }
+}
+
+TEST(ResourceArchive, HoldsTheWindowPictures) {
+    std::set<std::string> names;
+    for (const Entry& e : Entries()) names.insert(e.name);
+    const char* pictures[] = {"search-25.png", "下拉列表三角.png", "二级-3像素投影.png", "关闭.png", "关闭1.png", "复制.png",
+                              "帮助下拉-反馈中心.png", "帮助下拉-帮助中心.png", "帮助下拉三角.png", "帮助右侧间隔线.png",
+                              "底部条-背景.png", "截面操作区-背景.png", "搜索.png", "操作区-展开三角默认.png",
+                              "操作区-收起三角默认.png", "最小化.png", "最小化a.png", "置顶状态.png", "置顶状态1.png",
+                              "置顶状态a.png", "置顶状态b.png", "表头-背景.png", "表格与截面图后-渐变背景.png",
+                              "表格序号-背景.png", "顶部条-背景.png"};
+    for (const char* p : pictures) EXPECT_EQ(names.count(std::string("Image/") + p), 1u) << p;
+    // The title-bar icons load as 16 x 16 squares through the program's own path.
+    for (const char* icon : {"\\Image\\关闭.png", "\\Image\\最小化.png", "\\Image\\置顶状态.png", "\\Image\\置顶状态1.png"}) {
+        HIMAGE image = LoadTitleIcon(Utf8ToGbkBytes(icon).c_str());
+        ASSERT_NE(image, nullptr) << icon;
+        EXPECT_EQ(XImage_GetWidth(image), 16);
+        EXPECT_EQ(XImage_GetHeight(image), 16);
     }
 }
 
