@@ -2,6 +2,7 @@
 // a value that is given is finite.
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "multi_replace.h"
@@ -12,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     ScriptEngine engine;
     const std::string result = engine.Eval(text);
-    if (!result.empty() && !std::isfinite(std::stod(result))) __builtin_trap();
+    if (!result.empty() && !std::isfinite(std::strtod(result.c_str(), nullptr))) __builtin_trap();
     const size_t cut = size / 3;
     const std::string replaced =
         MultiReplace(text, {{text.substr(0, cut % 4), "x"}, {"pi", text.substr(cut, 3)}}, static_cast<int>(cut % 7), cut % 2 == 0);
