@@ -7,22 +7,17 @@
 #include <QToolButton>
 
 #include "program_state.h"
+#include "window_driver.h"
 #include "window_state.h"
 #include "xcgui.h"
 
 namespace {
 
-QWidget* Window() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->windowTitle() == QStringLiteral("型钢手册")) return w;
-    }
-    return nullptr;
-}
+QWidget* Window() { return MainWidget(); }
 
 template <class T = QWidget>
 T* Element(int id) {
-    QWidget* w = Window();
-    return w ? w->findChild<T*>(QStringLiteral("e%1").arg(id)) : nullptr;
+    return Widget<T>(id);
 }
 
 TEST(MainWindow, EveryElementOfTheLayoutIsThereWithItsKind) {

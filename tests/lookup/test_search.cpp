@@ -1,4 +1,4 @@
-#include "lookup_driver.h"
+#include "window_driver.h"
 
 #include "db_state.h"
 #include "keyword_search.h"

@@ -1,4 +1,4 @@
-#include "lookup_driver.h"
+#include "window_driver.h"
 
 #include "size_table.h"
 

@@ -1,3 +1,5 @@
+// The main function of the suites that drive the real window: the catalogue
+// and the window are built once, then the cases run in order on them.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
