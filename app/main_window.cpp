@@ -1,6 +1,9 @@
 #include "main_window.h"
 
+#include "calculation.h"
+#include "calculator_panel.h"
 #include "carried_resources.h"
+#include "materials_list.h"
 #include "row_copy.h"
 #include "section_bar.h"
 #include "size_table.h"
@@ -28,13 +31,15 @@ bool SetUpMainWindow() {
     mainWindow = XC_LoadLayoutZipMem(archive.data(), archive.size(), u"main.xml", Password(), nullptr);
     if (!mainWindow) return false;
     // 3.
+    weldedFamilyClickHandler = &ShowWeldedFamily;
     BuildSectionBar();
     // 4.
     sizeTableList = MainElement(9);
     XList_SetItemTemplateXMLFromString(sizeTableList, ListItemTemplate());
-    // 5-8. The materials list arrives with the calculator.
+    // 5-8.
     statusText = MainElement(21);
     materialCombo = MainElement(22);
+    FillMaterialList(ComboItemTemplate());
     // 9.
     XEle_RegEventC(sizeTableList, XE_LBUTTONDBCLICK, &CopySelectedRow);
     // 10.
@@ -42,7 +47,10 @@ bool SetUpMainWindow() {
     XSliderBar_SetRange(slider, 155);
     XSliderBar_SetPos(slider, 100);
     XEle_RegEventC(slider, XE_SLIDERBAR_CHANGE, &OnOpacityChanged);
-    // 11. The calculator's edits get theirs with the calculator.
+    // 11.
+    XEle_RegEventC1(MainElement(23), XE_EDIT_CHANGED, &Calculate);
+    XEle_RegEventC1(MainElement(23), XE_RICHEDIT_SET, &Calculate);
+    XEle_RegEventC1(MainElement(36), XE_EDIT_CHANGED, &Calculate);
     XEle_RegEventC1(MainElement(41), XE_EDIT_CHANGED, &OnLengthChanged);
     // 12.
     XEle_RegEventC(MainElement(40), XE_BNCLICK, &OnPanelToggle);

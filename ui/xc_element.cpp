@@ -23,7 +23,11 @@ int XEle_GetUID(HELE ele) {
 }
 
 void XEle_SetName(HELE ele, std::u16string_view name) {
-    if (XElement* e = XAsElement(ele)) e->name = std::u16string(name);
+    XElement* e = XAsElement(ele);
+    if (!e) return;
+    e->name = std::u16string(name);
+    // Tools outside the process find a named input as "dim-<name>".
+    if (e->kind == XKind::Edit && e->widget && e->id == 0) e->widget->setAccessibleDescription(QStringLiteral("dim-") + XQ(name));
 }
 
 std::u16string XEle_GetName(HELE ele) {

@@ -31,6 +31,18 @@ T* Widget(int id) {
 
 inline std::string U8(const std::u16string& s) { return QString::fromStdU16String(s).toStdString(); }
 
+// Typed key by key; characters without a key of their own (full-width
+// digits) arrive as an input method would commit them.
+inline void TypeText(QLineEdit* edit, const QString& text) {
+    bool ascii = true;
+    for (QChar c : text) ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        QTest::keyClicks(edit, text);
+    } else {
+        edit->insert(text);
+    }
+}
+
 // Replaces an edit's text by typing: select all, erase, type.
 inline void TypeInto(int id, const QString& text) {
     auto* edit = Widget<QLineEdit>(id);
@@ -38,7 +50,7 @@ inline void TypeInto(int id, const QString& text) {
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Backspace);
-    if (!text.isEmpty()) QTest::keyClicks(edit, text);
+    TypeText(edit, text);
 }
 
 inline std::vector<std::string> Headers() {

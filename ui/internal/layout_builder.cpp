@@ -53,6 +53,7 @@ struct Builder {
         if (text == QLatin1String("left")) return Qt::AlignLeft | Qt::AlignVCenter;
         if (text == QLatin1String("center")) return Qt::AlignCenter;
         if (text == QLatin1String("right")) return Qt::AlignRight | Qt::AlignVCenter;
+        if (text == QLatin1String("top")) return Qt::AlignLeft | Qt::AlignTop;
         return fallback;
     }
 
@@ -69,6 +70,9 @@ struct Builder {
         QLayout* layout = parent->widget->layout();
         if (auto* box = qobject_cast<QBoxLayout*>(layout)) {
             box->addWidget(child, a.value("stretch").toInt());
+        } else if (auto* stack = qobject_cast<QStackedLayout*>(layout)) {
+            stack->addWidget(child);
+            stack->setCurrentWidget(child);  // later children lie on top
         } else if (layout) {
             layout->addWidget(child);
         } else {
