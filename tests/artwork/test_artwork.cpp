@@ -85,3 +85,20 @@ TEST(Artwork, WeldedDiagramsWithTheirLabelsAndInputs) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each rolled family's page as the user sees it, for a person to look at.
+TEST(Artwork, EveryRolledFamilyPageShowsItsPicture) {
+    HELE bar = MainElement(2);
+    for (int i = 0; i < XToolBar_GetCount(bar); ++i) {
+        HELE button = XToolBar_GetEle(bar, i);
+        Click(ToolbarButton(2, QString::fromStdU16String(XBtn_GetText(button))));
+        EXPECT_TRUE(XShapePic_HasImage(MainElement(6))) << XEle_GetUID(button);
+        QApplication::processEvents();
+        MainWidget()->grab(QRect(0, 170, 620, 240))
+            .save(QStringLiteral(SB_SHOT_DIR "/rolled-%1.png").arg(XEle_GetUID(button)));
+    }
+}
+
+}  // namespace
