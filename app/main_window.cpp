@@ -3,6 +3,7 @@
 #include "calculation.h"
 #include "calculator_panel.h"
 #include "carried_resources.h"
+#include "date_bar.h"
 #include "materials_list.h"
 #include "row_copy.h"
 #include "section_bar.h"
@@ -54,7 +55,8 @@ bool SetUpMainWindow() {
     XEle_RegEventC1(MainElement(41), XE_EDIT_CHANGED, &OnLengthChanged);
     // 12.
     XEle_RegEventC(MainElement(40), XE_BNCLICK, &OnPanelToggle);
-    // 13. The clock handler arrives with the date bar; the timer runs already.
+    // 13.
+    XWnd_RegEventC(mainWindow, WM_TIMER, &OnClockTimer);
     XWnd_SetTimer(mainWindow, kClockTimer, 1000);
     // 14.
     HELE closeButton = MainElement(25);
@@ -68,7 +70,8 @@ bool SetUpMainWindow() {
     XEle_RegEventC1(pinButton, XE_BNCLICK, &OnPinClicked);
     // 15.
     ShowRolledFamily(nullptr, nullptr);
-    // 16. The date bar arrives with its feature.
+    // 16.
+    FillDateBar();
     // 17.
     XWnd_SetMinimumSize(mainWindow, 900, 590);
     XWnd_AdjustLayout(mainWindow);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFont>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QPointer>
@@ -231,4 +232,14 @@ void XC_SetClipboardText(std::u16string_view text) {
 
 std::u16string XC_GetClipboardText() {
     return QApplication::instance() ? XU(QApplication::clipboard()->text()) : std::u16string();
+}
+
+std::u16string XC_LocaleDayName(int weekday) {
+    // Qt counts Monday 1 .. Sunday 7.
+    return XU(QLocale::system().dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat));
+}
+
+bool XC_Locale24Hour() {
+    const QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    return !format.contains(QLatin1Char('h')) || format.contains(QLatin1Char('H'));
 }

@@ -42,3 +42,8 @@ void XC_QuitOnTerminate();
 // The system clipboard as plain text.
 void XC_SetClipboardText(std::u16string_view text);
 std::u16string XC_GetClipboardText();
+
+// The user's locale: the full name of a weekday (0 Sunday .. 6 Saturday),
+// and whether times are written with a 24-hour clock.
+std::u16string XC_LocaleDayName(int weekday);
+bool XC_Locale24Hour();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -101,6 +102,20 @@ TEST(MainWindow, RendersToAPicture) {
     ASSERT_FALSE(shot.isNull());
     EXPECT_EQ(shot.width(), w->width());
     EXPECT_TRUE(shot.save(QStringLiteral(SB_SCREENSHOT_PATH)));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MainWindow, DateBarAndClock) {
+    const QString line = QString::fromStdU16String(XShapeText_GetText(MainElement(31)));
+    EXPECT_TRUE(line.startsWith(QStringLiteral("农历"))) << line.toStdString();
+    EXPECT_TRUE(line.contains(QStringLiteral("周 第"))) << line.toStdString();
+    QTest::qWait(1300);  // timer 100 fires every second
+    const QString clock = QString::fromStdU16String(XShapeText_GetText(MainElement(32)));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$")).match(clock).hasMatch())
+        << clock.toStdString();
 }
 
 }  // namespace
