@@ -4,7 +4,7 @@
 set -u
 QT_QPA_PLATFORM=offscreen "$1" &
 pid=$!
-sleep 2
+sleep 3
 if ! kill -0 "$pid" 2>/dev/null; then
     wait "$pid"
     echo "program ended on its own with status $?"
