@@ -18,7 +18,7 @@ protected:
         TypeInto(41, "");
         ShowSubtype(79);
         all = Rows();
-        ASSERT_EQ(all, 130);
+        ASSERT_EQ(all, SubtypeRows79());
     }
     int all = 0;
 };
@@ -68,7 +68,7 @@ TEST_F(Search79, NoMatchLeavesOnlyTheNumberColumn) {
     Search("no such size");
     EXPECT_EQ(Rows(), 0);
     EXPECT_EQ(Headers(), std::vector<std::string>{"序号"});
-    DoubleClickRow(0);
+    DoubleClickEmptyList();
     EXPECT_EQ(Clipboard(), "");
 }
 

@@ -36,7 +36,9 @@ TEST(SectionBar, CheckingIsPerToolbar) {
     Click(ToolbarButton(1, QStringLiteral("十字")));
     EXPECT_FALSE(ToolbarButton(1, QStringLiteral("箱型"))->isChecked());
     EXPECT_TRUE(ToolbarButton(2, QStringLiteral("H型钢"))->isChecked());
+    EXPECT_FALSE(XEle_IsShow(MainElement(4)));  // the welded click switched pages
     // Subtype buttons check among themselves.
+    Click(ToolbarButton(2, QStringLiteral("H型钢")));
     Click(ToolbarButton(5, QStringLiteral("超厚超重H型钢")));
     EXPECT_EQ(currentSubtype, 30);
     EXPECT_TRUE(ToolbarButton(5, QStringLiteral("超厚超重H型钢"))->isChecked());

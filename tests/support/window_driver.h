@@ -13,6 +13,8 @@
 
 #include "carried_tables.h"
 #include "codepage.h"
+#include "db_state.h"
+#include "size_table.h"
 #include "window_state.h"
 #include "xcgui.h"
 
@@ -84,6 +86,14 @@ inline void Click(QToolButton* b) {
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
+// A double click on the list where there is no row.
+inline void DoubleClickEmptyList() {
+    auto* view = Widget<QTableView>(9);
+    ASSERT_NE(view, nullptr);
+    QApplication::processEvents();
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->viewport()->rect().center());
+}
+
 inline void DoubleClickRow(int row) {
     auto* view = Widget<QTableView>(9);
     ASSERT_NE(view, nullptr);
@@ -94,8 +104,30 @@ inline void DoubleClickRow(int row) {
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 }
 
-// Cases on the start-up subtype need the H-section table.
-#define REQUIRE_H_TABLE()                                                       \
-    do {                                                                        \
-        if (!CarriedTableText("热轧H")) GTEST_SKIP() << "热轧H is not carried yet"; \
+// The rows of subtype 79 the cases expect. Until the H-section table is
+// carried, a small stand-in is registered for the test only (its first row
+// is the standard's first row; the others are made up to exercise search).
+inline int SubtypeRows79() {
+    static int rows = 0;
+    if (rows) return rows;
+    if (CarriedTableText("热轧H")) return rows = 130;
+    const char* stand_in =
+        "CREATE VIRTUAL TABLE 热轧H USING csv(data='"
+        "\"ID\",\"SUBTYPEID\",\"规格\",\"详情\",\"重量\",\"表面积\",\"截面积\",\"高度/腹板(mm)\",\"宽度/翼板(mm)\","
+        "\"腹板厚t1(mm)\",\"翼缘厚t2(mm)\",\"圆角半径r(mm)\",\"类别\"\r\n"
+        "\"1\",\"79\",\"HW100×100\",\"100×100×6×8\",\"16.9\",\"0.574\",\"21.58 \",\"100\",\"100\",\"6\",\"8\",\"8\",\r\n"
+        "\"2\",\"79\",\"HW125×125\",\"125×125×6.5×9\",\"23.6\",\"0.723\",\"30.00\",\"125\",\"125\",\"6.5\",\"9\",\"8\",\r\n"
+        "\"3\",\"79\",\"HN200×100\",\"200×100×5.5×8\",\"20.9\",\"0.775\",\"26.66\",\"200\",\"100\",\"5.5\",\"8\",\"8\",\r\n"
+        "\"4\",\"79\",\"HN300×150\",\"300×150×6.5×9\",\"36.7\",\"1.16\",\"46.78\",\"300\",\"150\",\"6.5\",\"9\",\"13\",\r\n"
+        "\"5\",\"29\",\"HW100×100  \",\"100×100×6×8\",\"16.9\",\"0.57 \",\"21.58\",\"100\",\"100\",\"6\",\"8\",\"8\",\r\n"
+        "',header = true)";
+    if (!DbExecute(dbConnection, Utf8ToGbkBytes(stand_in).c_str())) return rows = -1;
+    return rows = 4;
+}
+
+// Shows subtype 79 with the table above.
+#define REQUIRE_H_TABLE()                                                  \
+    do {                                                                   \
+        ASSERT_GT(SubtypeRows79(), 0);                                     \
+        if (XList_GetColumnCount(sizeTableList) <= 1) ShowSubtype(79);     \
     } while (0)
