@@ -57,6 +57,22 @@ void BM_ShowSubtype(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowSubtype)->Unit(benchmark::kMillisecond);
 
+// The same fill without the event loop: queries, conversions and adapters;
+// the one model reset waits for the loop.
+void BM_ShowSubtypeNoPaint(benchmark::State& state) {
+    const int s = Subtype();
+    for (auto _ : state) ShowSubtype(s);
+    QApplication::processEvents();
+}
+BENCHMARK(BM_ShowSubtypeNoPaint)->Unit(benchmark::kMillisecond);
+
+// The catalogue side alone: the size-table query with its conversions.
+void BM_QuerySizeTable(benchmark::State& state) {
+    const std::string s = std::to_string(Subtype());
+    for (auto _ : state) benchmark::DoNotOptimize(QuerySizeTable(s).cells.data());
+}
+BENCHMARK(BM_QuerySizeTable)->Unit(benchmark::kMillisecond);
+
 void BM_BareQuery(benchmark::State& state) {
     const int s = Subtype();
     const std::string columns = QueryCatalogue("select showcols from SUBTYPES where id=" + std::to_string(s)).Cell(1, 0);

@@ -28,14 +28,14 @@ int XTableAdapter::AddColumn(std::u16string_view name) {
 int XTableAdapter::AddRow(int column, std::u16string_view text) {
     if (column < 0 || column >= static_cast<int>(columns.size())) return -1;
     rows.emplace_back(columns.size());
-    rows.back()[static_cast<size_t>(column)] = std::u16string(text);
+    rows.back()[static_cast<size_t>(column)].assign(text);
     Changed();
     return static_cast<int>(rows.size()) - 1;
 }
 
 bool XTableAdapter::Set(int row, int column, std::u16string_view text) {
     if (row < 0 || row >= RowCount() || column < 0 || column >= static_cast<int>(columns.size())) return false;
-    rows[static_cast<size_t>(row)][static_cast<size_t>(column)] = std::u16string(text);
+    rows[static_cast<size_t>(row)][static_cast<size_t>(column)].assign(text);
     Changed();
     return true;
 }
