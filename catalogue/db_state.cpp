@@ -19,6 +19,11 @@ ResultGrid QueryCatalogue(const std::string& sql, bool recordFailure) {
     return grid;
 }
 
+std::string QueryFirstValue(const std::string& sql) {
+    const ResultGrid grid = QueryCatalogue(sql);
+    return grid.rowCount > 1 && grid.columnCount > 0 ? grid.Cell(1, 0) : std::string();
+}
+
 void ReleaseCatalogueState() {
     if (dbConnection.handle) {
         sqlite3_close(dbConnection.handle);

@@ -15,5 +15,9 @@ extern std::string dbLastErrorMessage;
 // recorded (unless recordFailure is false). A failure yields an empty grid.
 ResultGrid QueryCatalogue(const std::string& sql, bool recordFailure = true);
 
+// The first cell of the first data row of a catalogue query, or the empty
+// text when the query answers no row.
+std::string QueryFirstValue(const std::string& sql);
+
 // Releases the connection and the recorded message; used at program end.
 void ReleaseCatalogueState();

@@ -21,11 +21,6 @@ constexpr int kDefaultFamily = 19;
 // Wire subtypes list their weight in kg per km.
 bool IsWireSubtype(int id) { return id == 56 || id == 57 || id == 58 || id == 59; }
 
-// The first cell of the first data row, or the empty text.
-std::string FirstValue(const std::string& sql) {
-    const ResultGrid grid = QueryCatalogue(sql);
-    return grid.rowCount > 1 && grid.columnCount > 0 ? grid.Cell(1, 0) : std::string();
-}
 
 std::u16string Field(int i) { return i == 0 ? std::u16string(u"number") : u"data" + GbkToUtf16(std::to_string(i)); }
 
@@ -48,7 +43,7 @@ int ShowRolledFamily(HELE button, bool*) {
     // 2.
     const std::string family = std::to_string(button ? XEle_GetUID(button) : kDefaultFamily);
     // 3. Picture, not stretched.
-    const std::string image = FirstValue("select IMAGE from SECTIONTABLE where id=" + family);
+    const std::string image = QueryFirstValue("select IMAGE from SECTIONTABLE where id=" + family);
     const std::string path = ConcatTexts({ProgramDirectory().c_str(), image.c_str()});
     HELE picture = MainElement(6);
     XShapePic_SetImage(picture, XImage_LoadFile(GbkToUtf16(path), false));
@@ -102,9 +97,9 @@ std::string ColumnDisplayName(const std::string& column) {
 }
 
 ResultGrid QuerySizeTable(const std::string& subtypeId) {
-    const std::string table = FirstValue(
+    const std::string table = QueryFirstValue(
         "select normtable from SECTIONTABLE where id=(select sectionid from subtypes where id=" + subtypeId + ")");
-    const std::string columns = FirstValue("select showcols from SUBTYPES where id=" + subtypeId);
+    const std::string columns = QueryFirstValue("select showcols from SUBTYPES where id=" + subtypeId);
     const std::string filter = pendingSearch ? SearchFilterClause(columns) : std::string();
     pendingSearch = false;
     return QueryCatalogue("select " + columns + " from " + table + " where SUBTYPEID=" + subtypeId + filter);
@@ -115,11 +110,11 @@ void ShowSubtype(int subtype) {
     static const std::u16string kWireWeightHeader = u"重量（Kg/km）";
     const std::string s = std::to_string(subtype);
     // 1. A remark written over two lines shows on one.
-    const std::string remark = MultiReplace(FirstValue("select REMARK from subtypes where id=" + s),
+    const std::string remark = MultiReplace(QueryFirstValue("select REMARK from subtypes where id=" + s),
                                             {{"\r\n", ""}, {"\n", ""}, {"\r", ""}}, 1, false);
     // 2-4.
     currentSubtype = subtype;
-    const std::string name = FirstValue("select NAME from subtypes where id=" + s);
+    const std::string name = QueryFirstValue("select NAME from subtypes where id=" + s);
     SetShapeText(MainElement(7), name);
     SetShapeText(MainElement(8), remark);
     // 5.

@@ -5,7 +5,7 @@
 
 #include "calculator_panel.h"
 #include "db_state.h"
-#include "multi_replace.h"
+#include "family_formulas.h"
 #include "numbers.h"
 #include "prepare_formula.h"
 #include "result_copy.h"
@@ -57,13 +57,10 @@ int Calculate(HELE, bool*) {
     if (density.empty()) return Stop(Gbk("你还没有选择材质类型，将影响重量相关的计算。")), 0;
     bindings.push_back({"p", WriteNumber(ReadNumber(density) / 1000)});
     // 5-6.
-    const ResultGrid formulas = QueryCatalogue("select * from weldcalcinfo where sectionid=" + family);
-    std::string area, weight, surface;
-    if (formulas.rowCount > 1 && formulas.columnCount >= 5) {
-        area = formulas.Cell(1, 2);
-        weight = formulas.Cell(1, 3);
-        surface = MultiReplace(formulas.Cell(1, 4), {{"\r\n", ""}, {"\n", ""}, {"\r", ""}}, 1, false);
-    }
+    FamilyFormulas f = ReadFamilyFormulas(family);
+    std::string& area = f.area;
+    std::string& weight = f.weight;
+    std::string& surface = f.surface;
     PrepareFamilyFormulas(area, weight, surface, bindings);
     // 7.
     const std::string lengthText = ReadEditText(MainElement(36));

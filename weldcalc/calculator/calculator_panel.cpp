@@ -4,7 +4,7 @@
 
 #include "calculation.h"
 #include "db_state.h"
-#include "multi_replace.h"
+#include "family_formulas.h"
 #include "numbers.h"
 #include "program_directory.h"
 #include "shape_text.h"
@@ -15,10 +15,6 @@ int currentWeldedFamily = 0;
 
 namespace {
 
-std::string FirstValue(const std::string& sql) {
-    const ResultGrid grid = QueryCatalogue(sql);
-    return grid.rowCount > 1 && grid.columnCount > 0 ? grid.Cell(1, 0) : std::string();
-}
 
 // The container holds only the previous family's labels and inputs.
 void ClearMarks(HELE container) {
@@ -66,13 +62,13 @@ int ShowWeldedFamily(HELE button, bool*) {
     RelayoutMainWindow();
     // 2-5.
     const std::string family = std::to_string(XEle_GetUID(button));
-    const std::string name = FirstValue("select name from SECTIONTABLE where id=" + family);
+    const std::string name = QueryFirstValue("select name from SECTIONTABLE where id=" + family);
     currentWeldedFamily = XEle_GetUID(button);
     SetShapeText(MainElement(13), Gbk("焊接-") + name);
     // 6. Refused after the first time: one calculation per click.
     XEle_RegEventC1(MainElement(14), XE_BNCLICK, &Calculate);
     // 7-9. Diagram, drawn 1:1 beneath the marks.
-    const std::string image = FirstValue("select IMAGE from SECTIONTABLE where id=" + family);
+    const std::string image = QueryFirstValue("select IMAGE from SECTIONTABLE where id=" + family);
     HIMAGE picture = XImage_LoadFile(GbkToUtf16(ProgramDirectory() + image), false);
     HELE container = MainElement(10);
     ClearMarks(container);
@@ -83,16 +79,10 @@ int ShowWeldedFamily(HELE button, bool*) {
     const ResultGrid marks = QueryCatalogue("select * from WELDMARKINFO where sectionid=" + family);
     for (int r = 1; r < marks.rowCount && marks.columnCount >= 4; ++r) AddMark(container, marks.Cell(r, 2), marks.Cell(r, 3));
     // 11. Formula texts as the catalogue writes them.
-    const ResultGrid formulas = QueryCatalogue("select * from weldcalcinfo where sectionid=" + family);
-    std::string area, weight, surface;
-    if (formulas.rowCount > 1 && formulas.columnCount >= 5) {
-        area = formulas.Cell(1, 2);
-        weight = formulas.Cell(1, 3);
-        surface = MultiReplace(formulas.Cell(1, 4), {{"\r\n", ""}, {"\n", ""}, {"\r", ""}}, 1, false);
-        if (area.empty()) area = Gbk("无截面面积公式可用。");
-    }
-    SetShapeText(MainElement(15), area);
-    SetShapeText(MainElement(17), weight);
-    SetShapeText(MainElement(19), surface);
+    FamilyFormulas f = ReadFamilyFormulas(family);
+    if (f.area.empty() && !(f.weight.empty() && f.surface.empty())) f.area = Gbk("无截面面积公式可用。");
+    SetShapeText(MainElement(15), f.area);
+    SetShapeText(MainElement(17), f.weight);
+    SetShapeText(MainElement(19), f.surface);
     return 0;
 }
