@@ -17,7 +17,9 @@
 #include "db_state.h"
 #include "main_window.h"
 #include "program_state.h"
+#include "keyword_search.h"
 #include "size_table.h"
+#include "window_state.h"
 #include "xcgui.h"
 
 namespace {
@@ -65,6 +67,19 @@ void BM_ShowSubtypeNoPaint(benchmark::State& state) {
     QApplication::processEvents();
 }
 BENCHMARK(BM_ShowSubtypeNoPaint)->Unit(benchmark::kMillisecond);
+
+// A search fill: the keyword filter over every shown column.
+void BM_SearchFill(benchmark::State& state) {
+    const int s = Subtype();
+    XEdit_SetText(XC_GetObjectByID(mainWindow, 29), u"10");
+    for (auto _ : state) {
+        pendingSearch = true;
+        ShowSubtype(s);
+        QApplication::processEvents();
+    }
+    XEdit_SetText(XC_GetObjectByID(mainWindow, 29), u"");
+}
+BENCHMARK(BM_SearchFill)->Unit(benchmark::kMillisecond);
 
 // The catalogue side alone: the size-table query with its conversions.
 void BM_QuerySizeTable(benchmark::State& state) {
