@@ -61,6 +61,22 @@ TEST(ScriptEngine, DeepNestingEndsWithoutAValueInsteadOfACrash) {
     EXPECT_EQ(Eval(std::string(50, '(') + "1" + std::string(50, ')')), "1");
 }
 
+TEST(ScriptEngine, NumbersBeyondTheRangeOfADouble) {
+    const std::string zeros(400, '0');
+    EXPECT_EQ(Eval("0." + zeros + "1"), "0");        // too small: zero, not "no value"
+    EXPECT_EQ(Eval("1" + zeros + "e-500"), "1e-100");
+    EXPECT_EQ(Eval("0." + zeros + "1e500"), "1e+99");
+    EXPECT_EQ(Eval("1" + zeros), "");                // too large: infinite
+    EXPECT_EQ(Eval("1e-99999999999999999999+2"), "2");
+    EXPECT_EQ(Eval("0e99999999999999999999"), "0");
+    EXPECT_EQ(Eval("1e-310"), "9.99999999999997e-311");  // subnormals are values
+}
+
+TEST(ScriptEngine, LeadingZerosAreDecimal) {
+    EXPECT_EQ(Eval("010*2"), "20");
+    EXPECT_EQ(Eval("012.50"), "12.5");
+}
+
 TEST(ScriptEngine, NegativeZeroIsWrittenAsZero) {
     EXPECT_EQ(Eval("-0"), "0");
     EXPECT_EQ(Eval("0*-1"), "0");

@@ -6,7 +6,6 @@ char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a
 
 bool MatchesAt(const std::string& text, size_t at, const std::string& find, bool caseSensitive) {
     if (at + find.size() > text.size()) return false;
-    if (caseSensitive ? text[at] != find[0] : Fold(text[at]) != Fold(find[0])) return false;
     for (size_t i = 0; i < find.size(); ++i) {
         const char a = text[at + i];
         const char b = find[i];
@@ -18,22 +17,24 @@ bool MatchesAt(const std::string& text, size_t at, const std::string& find, bool
 std::string ReplaceAll(const std::string& text, const std::string& find, const std::string& with, size_t from,
                        bool caseSensitive) {
     if (find.empty() || from >= text.size()) return text;
+    // Most passes find nothing: compare the first byte before anything else.
+    const char first = caseSensitive ? find[0] : Fold(find[0]);
     std::string out;
-    out.reserve(text.size() + 16);
-    out.append(text, 0, from);
     size_t i = from;
-    size_t copied = from;  // text before this is in out already
+    size_t copied = 0;  // text before this is in out already
     while (i < text.size()) {
-        if (MatchesAt(text, i, find, caseSensitive)) {
+        const char c = text[i];
+        if ((caseSensitive ? c : Fold(c)) == first && MatchesAt(text, i, find, caseSensitive)) {
+            if (copied == 0) out.reserve(text.size() + with.size() * 4);
             out.append(text, copied, i - copied);
             out += with;
             i += find.size();
             copied = i;
             continue;
         }
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        i += c >= 0x81 && i + 1 < text.size() ? 2 : 1;
+        i += static_cast<unsigned char>(c) >= 0x81 && i + 1 < text.size() ? 2 : 1;
     }
+    if (copied == 0) return text;
     out.append(text, copied, std::string::npos);
     return out;
 }

@@ -2,13 +2,36 @@
 // exhaust the stack.
 #include "script_engine.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
 constexpr int kMaxDepth = 200;
+
+// from_chars gives no value for a number beyond the range of a double; the
+// decimal exponent of its first significant digit tells too large (infinite)
+// from too small (zero).
+bool TooLarge(std::string_view number) {
+    const size_t e = number.find_first_of("eE");
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        size_t i = e + 1;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+        for (; i < number.size() && exponent < 1000000; ++i) exponent = exponent * 10 + (number[i] - '0');
+        if (negative) exponent = -exponent;
+    }
+    const std::string_view mantissa = number.substr(0, e);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return false;
+    const long lead = first < point ? static_cast<long>(point - first - 1) : -static_cast<long>(first - point);
+    return lead + exponent > 0;
+}
 
 class Parser {
 public:
@@ -118,11 +141,10 @@ private:
             while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9') ++pos_, ++expDigits;
             if (expDigits == 0) return false;
         }
-        std::string text = s_.substr(start, pos_ - start);
-        if (text.front() == '.') text.insert(text.begin(), '0');
+        const std::string_view text(s_.data() + start, pos_ - start);
         const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
         if (res.ec == std::errc::result_out_of_range) {
-            value = text.find("e-") != std::string::npos || text.find("E-") != std::string::npos ? 0.0 : HUGE_VAL;
+            value = TooLarge(text) ? HUGE_VAL : 0.0;
             return true;
         }
         return res.ec == std::errc() && res.ptr == text.data() + text.size();
