@@ -1,0 +1,86 @@
+// Columns, IDs, subtypes and the fixed rows of every carried size table.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "carried_tables.h"
+#include "catalogue_build.h"
+#include "size_table.h"
+#include "table_shapes.h"
+
+namespace {
+
+class TableShapeTest : public ::testing::TestWithParam<size_t> {
+protected:
+    static void SetUpTestSuite() { BuildCatalogue(); }
+    void SetUp() override {
+        if (!CarriedTableText(Shape().name)) GTEST_SKIP() << Shape().name << " is not carried yet";
+        table = LoadSizeTable(Shape().name);
+    }
+    const TableShape& Shape() const { return SizeTableShapes()[GetParam()]; }
+    SizeTable table;
+};
+
+TEST_P(TableShapeTest, ColumnsInOrder) { EXPECT_EQ(table.columns, Shape().columns); }
+
+TEST_P(TableShapeTest, IdsAscendAndStayInRange) {
+    ASSERT_FALSE(table.rows.empty());
+    int previous = 0;
+    for (const auto& row : table.rows) {
+        std::optional<double> id = Printed(row[0]);
+        ASSERT_TRUE(id && *id == static_cast<int>(*id)) << "ID " << row[0];
+        EXPECT_GT(*id, previous) << "ID " << row[0] << " after " << previous;
+        EXPECT_LE(*id, Shape().lastId);
+        previous = static_cast<int>(*id);
+    }
+}
+
+TEST_P(TableShapeTest, FixedRowsStandExactly) {
+    for (const auto& expected : Shape().fixedRows) {
+        const auto* row = table.RowWithId(expected[0]);
+        ASSERT_NE(row, nullptr) << "no row " << expected[0];
+        EXPECT_EQ(*row, expected);
+    }
+}
+
+TEST_P(TableShapeTest, SubtypesRunTogetherInTheirOrder) {
+    std::vector<std::string> order;
+    for (const auto& row : table.rows) {
+        if (order.empty() || order.back() != row[1]) order.push_back(row[1]);
+    }
+    std::vector<std::string> expected;
+    for (const auto& s : Shape().subtypes) expected.push_back(s.id);
+    // Each subtype in one run, the runs in the catalogue's order (some may be missing yet).
+    auto at = expected.begin();
+    for (const auto& s : order) {
+        at = std::find(at, expected.end(), s);
+        ASSERT_NE(at, expected.end()) << "subtype " << s << " out of order or foreign to " << Shape().name;
+        ++at;
+    }
+}
+
+TEST_P(TableShapeTest, RowsPerSubtype) {
+    for (const auto& s : Shape().subtypes) {
+        int carried = static_cast<int>(table.RowsOf(s.id).size());
+        if (SubtypesStillToCarry().count(s.id)) {
+            EXPECT_LE(carried, s.rows) << "subtype " << s.id;
+        } else {
+            EXPECT_EQ(carried, s.rows) << "subtype " << s.id;
+        }
+    }
+}
+
+TEST_P(TableShapeTest, WholeTable) {
+    for (const auto& s : Shape().subtypes) {
+        if (SubtypesStillToCarry().count(s.id)) {
+            GTEST_SKIP() << Shape().name << ": subtype " << s.id << " is not carried in full yet";
+        }
+    }
+    EXPECT_EQ(static_cast<int>(table.rows.size()), Shape().rows);
+    EXPECT_EQ(table.rows.back()[0], std::to_string(Shape().lastId));
+}
+
+INSTANTIATE_TEST_SUITE_P(SizeTables, TableShapeTest, ::testing::Range<size_t>(0, SizeTableShapes().size()));
+
+}  // namespace
