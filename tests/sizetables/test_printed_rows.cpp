@@ -3,7 +3,7 @@
 
 #include "carried_tables.h"
 #include "catalogue_build.h"
-#include "size_table.h"
+#include "carried_size_table.h"
 
 namespace {
 

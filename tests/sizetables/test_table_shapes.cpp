@@ -6,7 +6,7 @@
 
 #include "carried_tables.h"
 #include "catalogue_build.h"
-#include "size_table.h"
+#include "carried_size_table.h"
 #include "table_shapes.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "size_table.h"
+#include "carried_size_table.h"
 
 #include <charconv>
 #include <cmath>
