@@ -81,6 +81,18 @@ TEST_P(TableShapeTest, WholeTable) {
     EXPECT_EQ(table.rows.back()[0], std::to_string(Shape().lastId));
 }
 
+// The first row of the 2017 H table is the one the start-up screen shows.
+TEST(HTable2017, LedByHW100) {
+    BuildCatalogue();
+    if (!CarriedTableText("热轧H")) GTEST_SKIP() << "热轧H is not carried yet";
+    SizeTable t = LoadSizeTable("热轧H");
+    std::vector<size_t> rows = t.RowsOf("79");
+    ASSERT_EQ(rows.size(), 130u);
+    const auto& first = t.rows[rows[0]];
+    EXPECT_EQ(std::vector<std::string>(first.begin() + 2, first.begin() + 7),
+              (std::vector<std::string>{"HW100×100", "100×100×6×8", "16.9", "0.574", "21.58 "}));
+}
+
 INSTANTIATE_TEST_SUITE_P(SizeTables, TableShapeTest, ::testing::Range<size_t>(0, SizeTableShapes().size()));
 
 }  // namespace

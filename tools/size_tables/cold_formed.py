@@ -39,3 +39,17 @@ def inclined_lip_z(h, b, a, t):
     centre = (h - t) + 2 * (b - t) + 2 * a
     outline = 2 * (h + 2 * b + 2 * a) - 6 * t
     return area_mm2(centre, t, [90, 90, 50, 50]), outline
+
+
+# Z sections with lips at right angles: height h, flange b, lip a, thickness t.
+LIPPED_Z = [
+    (100, 40, 20, 2.0), (100, 40, 20, 2.5), (120, 50, 20, 2.0), (120, 50, 20, 2.5), (120, 50, 20, 3.0),
+    (140, 50, 20, 2.5), (140, 50, 20, 3.0), (160, 60, 20, 2.5), (160, 60, 20, 3.0), (160, 70, 20, 2.5),
+    (160, 70, 20, 3.0), (180, 70, 20, 2.5), (180, 70, 20, 3.0),
+]
+
+
+def lipped_z(h, b, a, t):
+    centre = (h - t) + 2 * (b - t) + 2 * (a - t / 2)
+    outline = 2 * (h + 2 * b + 2 * a) - 6 * t
+    return area_mm2(centre, t, [90, 90, 90, 90]), outline

@@ -150,3 +150,21 @@ def i_beam_area_mm2(h, b, d, t, r):
 def channel_area_mm2(h, b, d, t, r):
     r1 = r / 2
     return h * d + 2 * t * (b - d) + 0.349 * (r * r - r1 * r1)
+
+
+# L sections of GB/T 706-2008: long side B, short side b, web D, flange d, root radius r (toes r/2).
+L_SECTIONS = [
+    (250, 90, 9, 13, 15), (250, 90, 10.5, 15, 15), (250, 90, 11.5, 16, 15), (300, 100, 10.5, 15, 15),
+    (300, 100, 11.5, 16, 15), (350, 120, 10.5, 16, 20), (350, 120, 11.5, 18, 20), (400, 120, 11.5, 23, 20),
+    (450, 120, 11.5, 25, 20), (500, 120, 12.5, 33, 20), (500, 120, 13.5, 35, 20),
+]
+
+
+def l_section_area_mm2(B, b, D, d, r):
+    r1 = r / 2
+    return B * D + (b - D) * d + (1 - math.pi / 4) * (r * r - r1 * r1)
+
+
+def l_section_outline_mm(B, b, r):
+    """2(B + b) less the root fillet and the two toes at r/2 (L500x120: 1.223 printed)."""
+    return 2 * (B + b) - CORNER * (r + 2 * (r / 2))
