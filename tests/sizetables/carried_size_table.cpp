@@ -48,16 +48,12 @@ SizeTable LoadSizeTable(const std::string& utf8Name) {
     return t;
 }
 
-namespace {
-
 std::string Trimmed(const std::string& text) {
     size_t b = text.find_first_not_of(' ');
     if (b == std::string::npos) return "";
     size_t e = text.find_last_not_of(' ');
     return text.substr(b, e - b + 1);
 }
-
-}  // namespace
 
 std::optional<double> Printed(const std::string& text) {
     std::string t = Trimmed(text);

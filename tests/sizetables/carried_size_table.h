@@ -19,6 +19,9 @@ struct SizeTable {
 
 SizeTable LoadSizeTable(const std::string& utf8Name);
 
+// The text without its leading and trailing blanks.
+std::string Trimmed(const std::string& text);
+
 // A printed number ("0.080 ", "14.0") as a value; nothing for an empty or non-numeric cell.
 std::optional<double> Printed(const std::string& text);
 // Half a unit of the printed number's last place: 0.05 for "11.3", 0.5 for "101".

@@ -69,11 +69,6 @@ const PrintedRow kPrinted[] = {
     {"热轧T", "80", "TN400×300", "396×300×14×22", {{"截面积", "119.8"}, {"重量", "94.0"}}},
 };
 
-std::string Trim(const std::string& s) {
-    size_t b = s.find_first_not_of(' ');
-    return b == std::string::npos ? "" : s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
 TEST(PrintedRows, CarriedRowsMatchThePrintedTables) {
     BuildCatalogue();
     for (const auto& p : kPrinted) {
@@ -93,7 +88,7 @@ TEST(PrintedRows, CarriedRowsMatchThePrintedTables) {
             if (a && b) {
                 EXPECT_DOUBLE_EQ(*a, *b) << p.designation << " " << column << " carried as " << carried;
             } else {
-                EXPECT_EQ(Trim(carried), value) << p.designation << " " << column;
+                EXPECT_EQ(Trimmed(carried), value) << p.designation << " " << column;
             }
         }
     }
