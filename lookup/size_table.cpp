@@ -7,6 +7,7 @@
 #include "multi_replace.h"
 #include "numbers.h"
 #include "program_directory.h"
+#include "provenance.h"
 #include "section_bar.h"
 #include "shape_text.h"
 #include "texts.h"
@@ -117,7 +118,10 @@ void ShowSubtype(int subtype) {
     const std::string name = QueryFirstValue("select NAME from subtypes where id=" + s);
     SetShapeText(MainElement(7), name);
     SetShapeText(MainElement(8), remark);
+    // Where the rows come from, for whoever wonders how far to trust them.
+    XEle_SetToolTip(MainElement(8), GbkToUtf16(ProvenanceLine(subtype)));
     // 5.
+    const bool searching = pendingSearch;
     const ResultGrid grid = QuerySizeTable(s);
     const int rows = grid.rowCount;
     const int columns = grid.columnCount;
@@ -156,6 +160,14 @@ void ShowSubtype(int subtype) {
     HADAPTER table = XAdTable_Create();
     XList_BindAdapter(list, table);
     for (int i = 0; i <= columns + (perLength ? 1 : 0); ++i) XAdTable_AddColumn(table, Field(i));
+    // An empty list says why; the status line is left alone.
+    std::u16string emptyText;
+    if (rows <= 1) {
+        // An empty keyword matches every row, so only a real keyword can be what found nothing.
+        const std::string keyword = searching ? ReadEditText(MainElement(29)) : std::string();
+        emptyText = keyword.empty() ? u"本子类尚无数据" : u"没有与“" + GbkToUtf16(keyword) + u"”匹配的行";
+    }
+    XList_SetEmptyText(list, emptyText);
     // 11. Rows.
     std::vector<std::u16string> fields;
     for (int i = 0; i <= columns + 1; ++i) fields.push_back(Field(i));

@@ -127,6 +127,18 @@ int XList_GetRowCount(HELE list) {
     return l && l->adapter ? l->adapter->RowCount() : 0;
 }
 
+void XList_SetEmptyText(HELE list, std::u16string_view text) {
+    XListElement* l = List(list);
+    if (!l) return;
+    l->emptyText = XQ(text);
+    l->view()->viewport()->update();
+}
+
+std::u16string XList_GetEmptyText(HELE list) {
+    XListElement* l = List(list);
+    return l ? XU(l->emptyText) : std::u16string();
+}
+
 HADAPTER XAdTable_Create() {
     auto* a = new XTableAdapter();
     XRegister(a);

@@ -24,6 +24,10 @@ void XList_SetSelectItem(HELE list, int row);
 std::u16string XList_GetItemText(HELE list, int row, int column);
 std::u16string XList_GetHeaderText(HELE list, int column);
 int XList_GetRowCount(HELE list);
+// A line shown centred in the list while it has no rows (not a row itself);
+// the empty text shows nothing.
+void XList_SetEmptyText(HELE list, std::u16string_view text);
+std::u16string XList_GetEmptyText(HELE list);
 
 HADAPTER XAdTable_Create();
 int XAdTable_AddColumn(HADAPTER adapter, std::u16string_view name);

@@ -22,6 +22,7 @@ const double kCorner = 2 - M_PI / 2;
 const std::set<std::tuple<std::string, std::string, std::string>> kErrata = {
     {"热轧_槽钢", "84", "weight"},  // 9.29 cm2 weighs 7.29 kg/m; printed 7.2
     {"热轧T", "1", "surface"},      // the 2010 TW50×100 prints 0.309 m2/m; its outline is 0.293
+    {"热轧H", "165", "weight"},     // W36×12 911×304×15.9×23.9: 223 kg/m for 285.7 cm2 (nominal weight)
 };
 
 bool Erratum(const std::string& table, const std::string& id, const std::string& check) {
@@ -105,6 +106,9 @@ std::optional<Geometry> FromDesignation(const SizeTable& t, size_t i) {
     const std::string& subtype = t.rows[i][1];
     std::vector<double> n = DesignationNumbers(t.Cell(i, "规格"));
     if (subtype == "7" && n.size() == 3) return ColdFormed({n[1], n[0], n[1]}, n[2], {90, 90});
+    if (subtype == "13" && n.size() == 2) return ColdFormed({n[0], n[0]}, n[1], {90});
+    if (subtype == "17" && n.size() == 4)
+        return ColdFormed({n[2], n[1], n[0], n[1], n[2]}, n[3], {90, 90, 90, 90});
     if (subtype == "14" && n.size() == 3) return ColdFormed({n[1], n[0], n[0], n[1]}, n[2], {90, 90, 90});
     if (subtype == "19" && n.size() == 4)
         return ColdFormed({n[2], n[1], n[0], n[1], n[2]}, n[3], {90, 90, 90, 90});
@@ -147,12 +151,15 @@ const Family kFamilies[] = {
     {"热轧_槽钢",
      [](const SizeTable& t, size_t i) { return t.rows[i][1] == "7" ? FromDesignation(t, i) : Channel(t, i); }, 0.01},
     {"热轧_角钢",
-     [](const SizeTable& t, size_t i) { return t.rows[i][1] == "14" ? FromDesignation(t, i) : EqualAngle(t, i); },
+     [](const SizeTable& t, size_t i) {
+         return t.rows[i][1] == "13" || t.rows[i][1] == "14" ? FromDesignation(t, i) : EqualAngle(t, i);
+     },
      0.01},
     {"热轧_不等边", UnequalAngle, 0.01},
     {"热轧Z", FromDesignation, 0.015},
     {"热轧H", HSection, 0.01},
     {"热轧T", TSection, 0.01},
+    {"热轧C", FromDesignation, 0.015},
 };
 
 class RowPhysics : public ::testing::TestWithParam<size_t> {
@@ -200,8 +207,9 @@ TEST_P(RowPhysics, AreaAndSurfaceFollowTheGeometry) {
                 << table.name << " row " << id << ": area " << *area << " against " << g->areaMm2 / 100;
         }
         if (auto surface = Printed(table.Cell(i, "表面积"))) {
-            double rel = std::abs(*surface * 1000 - g->outlineMm) / g->outlineMm;
-            EXPECT_TRUE(rel <= 0.03 || Erratum(table.name, id, "surface"))
+            // Thin sections give their outline without the wall's own edges: up to 10 mm per metre.
+            double off = std::abs(*surface * 1000 - g->outlineMm);
+            EXPECT_TRUE(off <= 0.03 * g->outlineMm || off <= 10 || Erratum(table.name, id, "surface"))
                 << table.name << " row " << id << ": surface " << *surface << " against " << g->outlineMm / 1000;
         }
     }
@@ -228,7 +236,7 @@ TEST_P(RowPhysics, DesignationsUseTheFamilyPrefixAndAreUnique) {
         std::string detail = table.Column("详情") >= 0 ? table.Cell(i, "详情") : "";
         EXPECT_TRUE(seen.insert(table.rows[i][1] + "|" + d + "|" + detail).second) << "twice in one subtype: " << d;
         char prefix = d[0];
-        EXPECT_NE(std::string("I[LZHTC").find(prefix), std::string::npos) << d;
+        EXPECT_NE(std::string("I[LZHTCW").find(prefix), std::string::npos) << d;
     }
 }
 

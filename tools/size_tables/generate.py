@@ -14,9 +14,13 @@ import cold_formed
 import gb11263
 import gb706
 import light_series
+import reference
+import sources
 from carried_csv import fixed, number, significant, write_table
+from reference import plain
 
-DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "catalogue", "data")
+CATALOGUE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "catalogue")
+DATA = os.path.join(CATALOGUE, "data")
 
 
 def numbered(rows):
@@ -49,8 +53,11 @@ def channel_table():
     # Low-alloy light channels (subtype 5) are not carried yet: IDs 42 to 51 stay free.
     for i, (name, weight) in enumerate(light_series.LIGHT_CHANNELS):
         table.append([str(52 + i), "6", "[" + name, weight] + [""] * 7)
-    # Cold-formed plain channels: only the last row of the series is carried yet.
-    table.append(["84", "7", "[160×60×3.5", "7.2", "0.56", "9.29"] + [""] * 5)
+    cold = [["7", "[" + "×".join(plain(src[c]) for c in ("h(mm)", "b(mm)", "t(mm)")), plain(src["每米长质量(kg/m)"]),
+             plain(fixed(cold_formed.channel_outline_mm(float(src["h(mm)"]), float(src["b(mm)"])) / 1000, 2)),
+             plain(src["截面面积(cm2)"])] + [""] * 5
+            for src in reference.rows("gb50018", "gb50018-2002_B.1.1-3_channel.csv")]
+    table += [[str(84 - len(cold) + 1 + i)] + row for i, row in enumerate(cold)]
     return cols, table
 
 
@@ -64,15 +71,20 @@ def equal_angle_table():
             rows.append(["8", f"L{b}×{d}", fixed(a * 0.785, 2, True), fixed(p, 3, True), fixed(a, 3, True),
                          number(b), number(d), number(r)])
     table = numbered(rows)
-    # Subtypes 9 to 13 are not carried yet; subtype 14 ends the table at ID 268.
-    lipped = []
-    for b, a_lip, t in cold_formed.LIPPED_EQUAL_ANGLES:
-        a, outline = cold_formed.lipped_angle(b, a_lip, t)
-        lipped.append(["14", f"L{b}×{a_lip}×{number(t)}", fixed(a / 100 * 0.785, 2), fixed(outline / 1000, 2),
-                       fixed(a / 100, 2), "", "", ""])
-    lipped[-1] = ["14", "L75×20×2.5", "3.42", "0.38", "4.36", "", "", ""]
-    first = 268 - len(lipped) + 1
-    table += [[str(first + i)] + row for i, row in enumerate(lipped)]
+    # Subtypes 9 to 12 are not carried yet; 13 and 14 end the table at ID 268.
+    cold = []
+    for src in reference.rows("gb50018", "gb50018-2002_B.1.1-2_angle.csv"):
+        b, t = plain(src["b(mm)"]), plain(src["t(mm)"])
+        cold.append(["13", f"L{b}×{t}", plain(src["每米长质量(kg/m)"]),
+                     plain(fixed(cold_formed.angle_outline_mm(float(b)) / 1000, 2)), plain(src["截面面积(cm2)"]),
+                     b, t, ""])
+    for src in reference.rows("gb50018", "gb50018-2002_B.1.1-7_lipped-angle.csv"):
+        b, a, t = (plain(src[c]) for c in ("b(mm)", "a(mm)", "t(mm)"))
+        cold.append(["14", f"L{b}×{a}×{t}", plain(src["每米长质量(kg/m)"]),
+                     plain(fixed(cold_formed.lipped_angle_outline_mm(float(b), float(a)) / 1000, 2)),
+                     plain(src["截面面积(cm2)"]), "", "", ""])
+    first = 268 - len(cold) + 1
+    table += [[str(first + i)] + row for i, row in enumerate(cold)]
     return cols, table
 
 
@@ -96,57 +108,163 @@ def unequal_angle_table():
     return cols, table
 
 
+def lipped_rows(subtype, name, prefix, plain_t=True):
+    """Lipped channels and Z sections of GB 50018: printed area and weight,
+    surface area from the outline."""
+    rows = []
+    for src in reference.rows("gb50018", name):
+        h, b, a, t = (src[c] for c in ("h(mm)", "b(mm)", "a(mm)", "t(mm)"))
+        outline = cold_formed.lipped_outline_mm(float(h), float(b), float(a), float(t))
+        rows.append([subtype, prefix + "×".join([h, b, a, plain(t) if plain_t else t]),
+                     plain(src["每米长质量(kg/m)"]), fixed(outline / 1000, 3), plain(src["截面面积(cm2)"]),
+                     h, b, a, plain(t)])
+    return rows
+
+
 def z_table():
     cols = ["ID", "SUBTYPEID", "规格", "重量", "表面积", "截面积"]
-    table = []
-    for h, b, a_lip, t in cold_formed.LIPPED_Z:
-        a, outline = cold_formed.lipped_z(h, b, a_lip, t)
-        table.append([str(len(table) + 1), "19", f"Z{h}×{b}×{a_lip}×{number(t)}", fixed(a / 100 * 0.785, 2),
-                      fixed(outline / 1000, 3), fixed(a / 100, 2)])
-    inclined = []
-    for h, b, a_lip, t in cold_formed.INCLINED_LIP_Z:
-        a, outline = cold_formed.inclined_lip_z(h, b, a_lip, t)
-        inclined.append(["20", f"Z{h}×{b}×{a_lip}×{number(t)}", fixed(a / 100 * 0.785, 2),
-                         fixed(outline / 1000, 3), fixed(a / 100, 3)])
-    inclined[-1] = ["20", "Z250×75×20×2.5", "8.38", "0.865", "10.676"]
-    first = 31 - len(inclined) + 1
-    table += [[str(first + i)] + row for i, row in enumerate(inclined)]
+    rows = lipped_rows("19", "gb50018-2002_B.1.1-5_lipped-Z.csv", "Z")
+    rows += lipped_rows("20", "gb50018-2002_B.1.1-6_sloped-lipped-Z.csv", "Z")
+    return cols, [[str(i + 1)] + row[:5] for i, row in enumerate(rows)]
+
+
+def c_table():
+    cols = ["ID", "SUBTYPEID", "规格", "重量", "表面积", "截面积", "截面高度", "截面宽度", "卷边宽度", "厚度"]
+    table = [[str(i + 1)] + row for i, row in enumerate(
+        lipped_rows("17", "gb50018-2002_B.1.1-4_lipped-channel.csv", "C", plain_t=False))]
+    # The catalogue fixes the first row (its area is 2.72 / 0.785, the standard prints 3.47) and the
+    # last, which is not a size of this standard.
+    if table[0][:5] != ["1", "17", "C80×40×15×2.0", "2.72", "0.368"]:
+        raise ValueError(f"热轧C row 1 is {table[0]}")
+    table[0] = ["1", "17", "C80×40×15×2.0", "2.72", "0.368", "3.465", "80", "40", "15", "2"]
+    table.append(["61", "17", "C300×80×20×3", "11.221", "0.953", "14.294", "300", "80", "20", "3"])
     return cols, table
+
+
+# The four printed dimensions of an H or T size, as numbers.
+def dims(detail):
+    return tuple(float(v) for v in detail.lstrip("*").split("×"))
+
+
+def h_values_2010(H, B, t1, t2, r):
+    a = gb11263.h_area_mm2(H, B, t1, t2, r) / 100
+    return (significant(a * 0.785, 3), fixed(gb11263.h_outline_mm(H, B, t1, r) / 1000, 2, True),
+            gb11263.area_text(a))
+
+
+def h_2010_rows():
+    starred = {(H, B, t1, t2): s for _, s, H, B, t1, t2, _ in gb11263.H_SECTIONS}
+    group = {(H, B, t1, t2): name for name, _, H, B, t1, t2, _ in gb11263.H_SECTIONS}
+    rows = []
+    for src in reference.rows("gb11263", "gb11263-2010_H.csv"):
+        H, B, t1, t2 = dims(src["详情"])
+        r = float(src["圆角半径r(mm)"])
+        star = "*" if starred.get((H, B, t1, t2)) else ""
+        name = src["规格"]
+        if name.startswith("HW"):
+            name = group.get((H, B, t1, t2), name)
+        weight, surface, area = h_values_2010(H, B, t1, t2, r)
+        height = f" *{number(H)}  " if star else number(H)
+        rows.append(["29", name + "  ", star + src["详情"], weight, surface, area, height, number(B), number(t1),
+                     number(t2), number(r), ""])
+    return rows
+
+
+# Extra-heavy rows whose printed figures do not fit their own dimensions.
+EXTRA_HEAVY_LEFT_OUT = {"483×421×51.2×81.5", "921×120×21.3×36.6", "960×427×31.0×55.9", "972×437×34.5×62.0",
+                        "1020×304×26.0×16.0", "1048×412×34.0×50.0"}
+
+
+def extra_heavy_rows():
+    rows = []
+    for src in reference.rows("gb11263", "gb11263-2017_extra-heavy-H.csv"):
+        if src["详情"] in EXTRA_HEAVY_LEFT_OUT:
+            continue
+        H, B, t1, t2 = (src[c] for c in ("高度/腹板H(mm)", "宽度/翼板B(mm)", "腹板厚t1(mm)", "翼缘厚t2(mm)"))
+        rows.append(["30", src["规格"].replace("x", "×"), src["详情"], src["重量(kg/m)"], src["表面积(m2/m)"],
+                     src["截面积(cm2)"], H, B, t1, t2, src["圆角半径r(mm)"], ""])
+    return rows
+
+
+def printed_2017(name):
+    return {dims(src["详情"]): src for src in reference.rows("gb11263", name)}
+
+
+def take_printed(computed, printed, blank=""):
+    """A printed number replaces ours only where the two differ in value."""
+    return computed if float(computed) == float(printed) else printed + blank
 
 
 def h_table():
     cols = ["ID", "SUBTYPEID", "规格", "详情", "重量", "表面积", "截面积", "高度/腹板(mm)", "宽度/翼板(mm)", "腹板厚t1(mm)",
             "翼缘厚t2(mm)", "圆角半径r(mm)", "类别"]
-    # The 2010 table (subtype 29) is not carried yet beyond its first and sixth rows.
-    table = [
-        ["1", "29", "HW100×100  ", "100×100×6×8", "16.9", "0.57 ", "21.58", "100", "100", "6", "8", "8", ""],
-        ["6", "29", "HW200×200  ", "*200×204×12×12", "56.2", "1.17 ", "71.53", " *200  ", "204", "12", "12", "13", ""],
-    ]
+    fixed_rows = {
+        1: ["1", "29", "HW100×100  ", "100×100×6×8", "16.9", "0.57 ", "21.58", "100", "100", "6", "8", "8", ""],
+        6: ["6", "29", "HW200×200  ", "*200×204×12×12", "56.2", "1.17 ", "71.53", " *200  ", "204", "12", "12", "13", ""],
+    }
+    table = [[str(i + 1)] + row for i, row in enumerate(h_2010_rows())]
+    for i, row in fixed_rows.items():
+        if table[i - 1] != row:
+            raise ValueError(f"热轧H row {i} computes to {table[i - 1]}")
+    table += [[str(len(table) + 1 + i)] + row for i, row in enumerate(extra_heavy_rows())]
+    printed = printed_2017("gb11263-2017_H.csv")
     rows = []
     for name, starred, H, B, t1, t2, r in gb11263.H_SECTIONS:
         star = "*" if starred else ""
         a = gb11263.h_area_mm2(H, B, t1, t2, r) / 100
         detail = "×".join(number(v) for v in (H, B, t1, t2))
-        rows.append(["79", name, star + detail, significant(a * 0.785, 3),
-                     significant(gb11263.h_outline_mm(H, B, t1, r) / 1000, 3), gb11263.area_text(a) + " ",
+        p = printed[(H, B, t1, t2)]
+        rows.append(["79", name, star + detail,
+                     take_printed(significant(a * 0.785, 3), p["重量(kg/m)"]),
+                     take_printed(significant(gb11263.h_outline_mm(H, B, t1, r) / 1000, 3), p["表面积(m2/m)"]),
+                     take_printed(gb11263.area_text(a) + " ", p["截面积(cm2)"], " "),
                      star + number(H), number(B), number(t1), number(t2), number(r), ""])
     first = 497 - len(rows) + 1
     table += [[str(first + i)] + row for i, row in enumerate(rows)]
     return cols, table
 
 
+def t_area_text(a, style_2017):
+    # Areas of 100 cm2 and more are rounded to one decimal; 2017 writes them with two.
+    if a < 100:
+        return gb11263.area_text(a)
+    return fixed(a, 1) + ("0" if style_2017 else "")
+
+
+def t_2010_rows():
+    parents = {}
+    for src in reference.rows("gb11263", "gb11263-2010_H.csv"):
+        parents[dims(src["详情"])] = float(src["圆角半径r(mm)"])
+    rows = []
+    for src in reference.rows("gb11263", "gb11263-2010_T.csv"):
+        h, B, t1, t2 = dims(src["详情"])
+        parent_r = [r for (H, pB, pt1, pt2), r in parents.items()
+                    if abs(H - 2 * h) <= 1 and (pB, pt1, pt2) == (B, t1, t2)]
+        if len(parent_r) != 1:
+            raise ValueError(f"no single 2010 H parent for T {src['详情']}")
+        r = parent_r[0]  # where the transcription's r differs, the parent's is taken
+        a = gb11263.t_area_mm2(h, B, t1, t2, r) / 100
+        rows.append(["18", src["规格"], src["详情"], significant(a * 0.785, 3),
+                     significant(gb11263.t_outline_mm(h, B, r) / 1000, 3), t_area_text(a, False),
+                     number(h), number(B), number(t1), number(t2), number(r)])
+    return rows
+
+
 def t_table():
     cols = ["ID", "SUBTYPEID", "规格", "详情", "重量", "表面积", "截面积", "高度/父板(mm)H", "宽度/翼板(mm)H", "腹板厚(mm)t1",
             "翼缘厚(mm)t2", "圆角半径r(mm)"]
-    # The 2010 table (subtype 18) is not carried yet beyond its first row.
-    table = [["1", "18", "TW50×100", "50×100×6×8", "8.47", "0.309", "10.79", "50", "100", "6", "8", "8"]]
+    table = [[str(i + 1)] + row for i, row in enumerate(t_2010_rows())]
+    # The catalogue fixes the first row; its surface area is the catalogue's own.
+    table[0] = ["1", "18", "TW50×100", "50×100×6×8", "8.47", "0.309", "10.79", "50", "100", "6", "8", "8"]
+    printed = printed_2017("gb11263-2017_T.csv")
     rows = []
     for name, h, B, t1, t2, r in gb11263.T_SECTIONS:
         a = gb11263.t_area_mm2(h, B, t1, t2, r) / 100
-        # Areas of 100 cm2 and more are rounded to one decimal and written with two.
-        area = gb11263.area_text(a) if a < 100 else fixed(a, 1) + "0"
-        rows.append(["80", name, "×".join(number(v) for v in (h, B, t1, t2)), significant(a * 0.785, 3),
-                     significant(gb11263.t_outline_mm(h, B, r) / 1000, 3), area + " ",
+        p = printed[(h, B, t1, t2)]
+        rows.append(["80", name, "×".join(number(v) for v in (h, B, t1, t2)),
+                     take_printed(significant(a * 0.785, 3), p["重量(kg/m)"]),
+                     take_printed(significant(gb11263.t_outline_mm(h, B, r) / 1000, 3), p["表面积(m2/m)"]),
+                     take_printed(t_area_text(a, True) + " ", p["截面积(cm2)"], " "),
                      number(h), number(B), number(t1), number(t2), number(r)])
     table += [[str(81 + i)] + row for i, row in enumerate(rows)]
     return cols, table
@@ -160,14 +278,32 @@ TABLES = {
     "热轧Z": z_table,
     "热轧H": h_table,
     "热轧T": t_table,
+    "热轧C": c_table,
 }
 
 
+def catalogue_subtypes():
+    """(id, name, size-table name) of every subtype with a family, from the carried small tables."""
+    import csv
+    def read(name):
+        with open(os.path.join(DATA, name + ".csv"), encoding="utf-8", newline="") as f:
+            return list(csv.DictReader(f))
+    tables = {r["ID"]: r["NORMTABLE"] for r in read("SECTIONTABLE")}
+    return [(int(r["ID"]), r["NAME"], tables[r["SECTIONID"]]) for r in read("SUBTYPES") if r["SECTIONID"]]
+
+
 def main():
+    carried = {}
     for name, build in TABLES.items():
         cols, rows = build()
         write_table(os.path.join(DATA, name + ".csv"), cols, rows)
+        for row in rows:
+            if row[1]:
+                carried[int(row[1])] = carried.get(int(row[1]), 0) + 1
         print(f"{name}: {len(rows)} rows")
+    subtypes = sources.complete(catalogue_subtypes())
+    sources.write_sources_md(os.path.join(DATA, "SOURCES.md"), subtypes, carried, TABLES.keys())
+    sources.write_provenance_table(os.path.join(CATALOGUE, "provenance_table.inc"), subtypes, carried)
 
 
 if __name__ == "__main__":

@@ -3,9 +3,26 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 
 namespace {
+
+// A table view that says why it is empty instead of showing a blank field.
+class XTableView : public QTableView {
+public:
+    using QTableView::QTableView;
+    XListElement* list = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QTableView::paintEvent(event);
+        if (!list || !XIsLive(list) || list->emptyText.isEmpty() || model()->rowCount() > 0) return;
+        QPainter painter(viewport());
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(viewport()->rect(), Qt::AlignCenter | Qt::TextWordWrap, list->emptyText);
+    }
+};
 
 // Brings the model up to date before the view handles anything, and turns
 // double clicks on the viewport into the toolkit's event.
@@ -117,8 +134,9 @@ void XListModel::ResetNow() {
 }
 
 XListElement* CreateListElement(QWidget* parent, XElement* parentElement) {
-    auto* view = new QTableView(parent);
+    auto* view = new XTableView(parent);
     auto* list = new XListElement(view);
+    view->list = list;
     XAttach(list, parentElement);
     list->model = new XListModel(list);
     list->model->setParent(view);

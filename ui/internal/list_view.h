@@ -31,6 +31,7 @@ struct XListElement : XElement {
     int itemHeight = 30;
     int headerHeight = 30;
     std::vector<int> widths;
+    QString emptyText;  // said in the middle of the list while it has no rows
     XTableAdapter* adapter = nullptr;
     XMapAdapter* header = nullptr;
     XListModel* model = nullptr;

@@ -1,0 +1,252 @@
+"""Where each subtype's rows come from: the one list that both SOURCES.md and
+the program's provenance table are written from.
+
+Per subtype: its class, the Chinese line the program shows as the remark's
+tooltip, the rows the catalogue's layout expects, and the notes and errata
+that SOURCES.md lists. The carried count is read from the written tables."""
+
+PRINTED = "printed"          # the standard's printed table, a copy at hand
+TRANSCRIBED = "transcribed"  # a public transcription of the printed table
+REBUILT = "rebuilt"          # rebuilt from the standard's size series
+FIXED = "fixed"              # only the rows the catalogue itself fixes
+NONE = "none"                # no rows yet
+
+CLASS_TEXT = {
+    PRINTED: "printed",
+    TRANSCRIBED: "transcribed",
+    REBUILT: "rebuilt from the size series",
+    FIXED: "only the catalogue's fixed rows",
+    NONE: "no rows yet",
+}
+
+
+class Subtype:
+    def __init__(self, sid, name, table, expected, cls, line, notes="", errata=(), needs=""):
+        self.id = sid
+        self.name = name
+        self.table = table
+        self.expected = expected
+        self.cls = cls
+        self.line = line
+        self.notes = notes.strip()
+        self.errata = list(errata)
+        self.needs = needs
+
+
+NO_DATA = "本子类尚无数据"
+
+SUBTYPES = [
+    # 热轧_工字钢
+    Subtype(1, "热轧工字钢", "热轧_工字钢", 45, REBUILT,
+            "数值依据：GB/T 706-2016 热轧工字钢表的尺寸与表列截面积、重量、表面积（按标准表逐项记录）；未与印刷版逐行核对",
+            """
+GB/T 706-2016, table of hot-rolled I-beams (45 sizes, I10 to I63c). Dimensions
+h, b, d, t, r and the area, weight and surface area as the standard's table
+gives them, written down from the table, not checked against a printed copy
+row by row. The areas sit 0.02–0.12 % below hd + 2t(b − d) + 0.615(r² − r1²),
+r1 = r/2; the weights are 0.785 × the unrounded formula area (I10: 14.33 cm²,
+11.3 kg/m). Weight and surface area carry one trailing blank, as the fixed row
+does."""),
+    Subtype(2, "轻型工字钢", "热轧_工字钢", 27, REBUILT,
+            "数值依据：YB 163-63 轻型工字钢系列（据 GOST 8239-56）的每米重量；未与印刷版逐行核对",
+            """
+The light I-beam series YB 163-63 (after GOST 8239-56), 27 sizes I10 to
+I70b, weight per metre only (the catalogue shows 规格 and 重量). I65 to I70b
+come from the 1956 series only and could not be checked against a second
+source."""),
+    Subtype(3, "低合金轻型工字钢", "热轧_工字钢", 10, FIXED,
+            "仅目录给定的末行 I32Q×320；低合金轻型工字钢系列的出处尚未找到",
+            "Only the catalogue's fixed last row (I32Q×320).",
+            needs="the low-alloy light I-beam table of the handbook the catalogue follows "
+                  "(a 五金手册 edition with a 'Q' light series, I…Q×…); no standard is named"),
+    # 热轧_槽钢
+    Subtype(4, "热轧槽钢", "热轧_槽钢", 41, REBUILT,
+            "数值依据：GB/T 706-2016 热轧槽钢表的尺寸与表列截面积、重量、表面积（按标准表逐项记录）；未与印刷版逐行核对",
+            """
+GB/T 706-2016, hot-rolled channels (41 sizes, [5 to [40c), as for subtype 1.
+[25a: surface area 0.772, following the a/b/c steps of every other height
+(0.776, 0.780); the printed value could not be checked."""),
+    Subtype(5, "低合金轻型槽钢", "热轧_槽钢", 10, NONE,
+            NO_DATA + "：低合金轻型槽钢系列的出处尚未找到",
+            "Not carried (IDs 42–51 are kept free).",
+            needs="the low-alloy light channel table of the same handbook as subtype 3"),
+    Subtype(6, "轻型槽钢", "热轧_槽钢", 22, REBUILT,
+            "数值依据：YB 164-63 轻型槽钢系列（据 GOST 8240-56）的每米重量；未与印刷版逐行核对",
+            "Light channel series YB 164-63 (after GOST 8240-56), 22 sizes [5 to [40, weight only."),
+    Subtype(7, "冷弯薄壁槽钢", "热轧_槽钢", 11, TRANSCRIBED,
+            "数值依据：GB 50018-2002 附录B 表B.1.1-3 的尺寸、截面面积与每米长质量（公开转录）；表面积按外廓 (2h+4b) 计算",
+            """
+GB 50018-2002 table B.1.1-3, the 11 plain channels [60×30×2.5 to
+[160×60×3.5, from the transcription in `../shared/reference/gb50018/`.
+Area and weight as printed, written without trailing zeros as the fixed row
+("7.2") shows; surface area (2h + 4b)/1000 to two decimals (the fixed row's
+0.56). IDs 74–84.""",
+            errata=["[160×60×3.5: printed 7.20 kg/m, 0.785 × 9.29 cm² gives 7.29 (misprint of the standard, kept)"]),
+    # 热轧_角钢
+    Subtype(8, "热轧等边角钢", "热轧_角钢", 114, REBUILT,
+            "数值依据：GB/T 706-2016 等边角钢的尺寸系列，截面积、重量、表面积按标准公式计算；未与印刷版逐行核对",
+            """
+GB/T 706-2016, equal angles, 114 sizes L20×3 to L250×35. Dimensions b, d, r
+are the standard's. Computed: area d(2b − d) + (1 − π/4)(r² − 2r1²), r1 =
+d/3, to three decimals (the standard's own factor: it prints L45×6 as 5.076 and
+L63×10 as 11.657, where 0.215 would give 5.077 and 11.658); weight 0.785 ×
+unrounded area, two decimals; surface area from the outline 4b less the root
+fillet and the two toe roundings, three decimals. All with one trailing blank."""),
+    Subtype(9, "低合金等边角钢", "热轧_角钢", 29, NONE,
+            NO_DATA + "：低合金等边角钢系列的出处尚未找到",
+            "Not carried (IDs 115–143 are kept free).",
+            needs="the low-alloy equal-angle table (宽度, 厚度, 重量) of the handbook the catalogue follows"),
+    Subtype(10, "不锈钢0Cr17系列", "热轧_角钢", 37, NONE,
+            NO_DATA + "：GB/T 4227 不锈钢热轧等边角钢的尺寸已有转录，但缺圆角半径与重量",
+            "Not carried: `../shared/reference/gbt4227/` has the 37 sizes but no fillet radius, area or weight.",
+            needs="GB/T 4227-1984 (or its successor GB/T 4227-2015) table 1 with r, section area and "
+                  "theoretical weight, and the density the handbook uses for 0Cr17"),
+    Subtype(11, "不锈钢1Cr17系列", "热轧_角钢", 37, NONE,
+            NO_DATA + "：GB/T 4227 不锈钢热轧等边角钢的尺寸已有转录，但缺圆角半径与重量",
+            "Not carried, as subtype 10.",
+            needs="as subtype 10, with the density used for 1Cr17"),
+    Subtype(12, "不锈钢1Cr18系列", "热轧_角钢", 37, NONE,
+            NO_DATA + "：GB/T 4227 不锈钢热轧等边角钢的尺寸已有转录，但缺圆角半径与重量",
+            "Not carried, as subtype 10.",
+            needs="as subtype 10, with the density used for 1Cr18Ni9"),
+    Subtype(13, "冷弯薄壁等边角钢", "热轧_角钢", 10, TRANSCRIBED,
+            "数值依据：GB 50018-2002 附录B 表B.1.1-2 的尺寸、截面面积与每米长质量（公开转录）；表面积按外廓 (4b) 计算",
+            """
+GB 50018-2002 table B.1.1-2, the 10 plain equal angles L30×1.5 to L75×3, from
+the transcription. Area and weight as printed, without trailing zeros; surface
+area 4b/1000 to two decimals; 宽度 and 厚度 the printed b and t. The table
+prints no fillet radius: 圆角半径r(mm) stays empty. IDs 255–264."""),
+    Subtype(14, "冷弯薄壁卷边等边角钢", "热轧_角钢", 4, TRANSCRIBED,
+            "数值依据：GB 50018-2002 附录B 表B.1.1-7 的尺寸、截面面积与每米长质量（公开转录）；表面积按外廓 (4b+4a) 计算",
+            """
+GB 50018-2002 table B.1.1-7, the four lipped equal angles L40×15×2, L60×20×2,
+L75×20×2, L75×20×2.5. Area and weight as printed (they equal the centre-line
+values with bends at 2t that were carried before); surface area (4b + 4a)/1000
+to two decimals, which gives the fixed row's 0.38.""",
+            errata=["L75×20×2.5: iy printed 11.83, √(14.60/4.36) gives 1.83 (not a carried column)"]),
+    # 热轧_不等边
+    Subtype(15, "热轧不等边角钢", "热轧_不等边", 71, REBUILT,
+            "数值依据：GB/T 706-2016 不等边角钢的尺寸系列，截面积、重量、表面积按标准公式计算；未与印刷版逐行核对",
+            """
+GB/T 706-2016, unequal angles, 71 sizes L25×16×3 to L200×125×18. Dimensions
+B, b, d, r are the standard's; area, weight and surface area computed as for
+subtype 8 with 2b replaced by B + b (L75×50×5 gives the printed 6.125,
+L100×63×6 the printed 9.617). Only the surface area carries a trailing blank,
+as the fixed row shows."""),
+    Subtype(16, "热轧L型钢", "热轧_不等边", 11, REBUILT,
+            "数值依据：GB/T 706-2008 L型钢的尺寸系列，截面积、重量、表面积按标准公式计算；未与印刷版逐行核对",
+            """
+GB/T 706-2008, the 11 L sections L250×90×9×13 to L500×120×13.5×35, with their
+dimensions B, b, D, d and root radius r (15 for the 250 and 300 sizes, 20
+above). Computed: area B·D + (b − D)·d + (1 − π/4)(r² − r1²), r1 = r/2; weight
+0.785 × area; both to three significant digits as the fixed row prints them
+(105, 82.8); surface area 2(B + b) less the root fillet and two toes at r/2,
+three decimals (the fixed row's 1.223)."""),
+    # 热轧C
+    Subtype(17, "冷弯C型钢", "热轧C", 61, TRANSCRIBED,
+            "数值依据：GB 50018-2002 附录B 表B.1.1-4 的21种卷边槽钢（公开转录，截面面积与每米长质量为印刷值），表面积按外廓计算；另含目录给定的末行 C300×80×20×3",
+            """
+GB 50018-2002 table B.1.1-4, its 21 lipped channels C80×40×15×2.0 to
+C220×75×20×2.5 (IDs 1–21), and the catalogue's fixed last row C300×80×20×3
+(ID 61), which is not a GB 50018 size. Area and weight as printed without
+trailing zeros; the designation keeps the printed thickness ("2.0"), the
+thickness column does not ("2"). Surface area (2h + 4b + 4a − 6t)/1000 to three
+decimals (the fixed row's 0.368). The fixed first row's area 3.465 (printed
+3.47) is the catalogue's and is kept. The other ~40 rows the layout counts
+come from a purlin table that no source here names: not carried.""",
+            needs="the purlin table that the other ~40 C rows (up to C300×80×20×3) come from; "
+                  "probably a manufacturer's or handbook's table after GB/T 6723"),
+    # 热轧T
+    Subtype(18, "热轧T型钢-2010", "热轧T", 80, TRANSCRIBED,
+            "尺寸依据：GB/T 11263-2010 剖分T型钢的尺寸与圆角（公开转录）；重量、截面积、表面积按标准公式计算，未与2010印刷版核对",
+            """
+GB/T 11263-2010, the 80 cut T sections (IDs 1–80), sizes and r from the
+transcription in `../shared/reference/gb11263/`. The 2010 values are not in any
+source here, so weight, area and surface area are computed: area t1(h − t2) +
+Bt2 + (4 − π)/2·r², cut to two decimals below 100 cm² and rounded to one above;
+weight 0.785 × unrounded area to three significant digits; surface area
+2h + 2B less the two fillets, three significant digits, as the fixed first row
+prints them. Where a size also stands in 2017 the printed 2017 value was only a
+check. Three TN rows have an r in the transcription that disagrees with their
+parent 2010 H row; they take the parent's r: 323×299×10×15 (12 → 13),
+346×300×13×20 (13 → 18), 350×300×13×24 (13 → 18).""",
+            errata=["TW50×100 (fixed first row): 0.309 m²/m, its outline gives 0.293; kept as the catalogue gives it"]),
+    # 热轧Z
+    Subtype(19, "冷弯薄壁卷边Z型钢", "热轧Z", 13, TRANSCRIBED,
+            "数值依据：GB 50018-2002 附录B 表B.1.1-5 的尺寸、截面面积与每米长质量（公开转录）；表面积按外廓计算",
+            """
+GB 50018-2002 table B.1.1-5, the 13 lipped Z sections Z100×40×20×2 to
+Z180×70×20×3. Area and weight as printed without trailing zeros (they agree with
+the centre-line values carried before); surface area (2h + 4b + 4a − 6t)/1000
+to three decimals (the fixed row's 0.428)."""),
+    Subtype(20, "冷弯薄壁斜卷边Z型钢", "热轧Z", 18, TRANSCRIBED,
+            "数值依据：GB 50018-2002 附录B 表B.1.1-6 的尺寸、截面面积与每米长质量（公开转录）；表面积按外廓计算",
+            """
+GB 50018-2002 table B.1.1-6, 18 sizes Z140×50 to Z250×75, lip 20, t 2.0, 2.2,
+2.5. Area and weight as printed without trailing zeros (the fixed row's "8.38"
+for 8.380). The centre-line computation carried before gave areas up to 0.2 %
+lower (5.382 for a printed 5.392); the printed values replace it. Surface area
+(2h + 4b + 4a − 6t)/1000 to three decimals."""),
+    # 热轧H
+    Subtype(29, "热轧H型钢-2010", "热轧H", 141, TRANSCRIBED,
+            "尺寸依据：GB/T 11263-2010 H型钢的尺寸与圆角（公开转录）；重量、截面积、表面积按标准公式计算，未与2010印刷版核对",
+            """
+GB/T 11263-2010, the 141 H sections (HW 29, HM 15, HN 59, HP 11, HT 27; IDs
+1–141), sizes and r from the transcription. Computed as for subtype 79 (area
+cut to two decimals below 100 cm², rounded to one above; weight three
+significant digits), with the surface area to two decimals and a trailing blank
+as the fixed rows 1 and 6 print it ("0.57 ", "1.17 "). Designations carry two
+trailing blanks and a starred height is written " *200  ", as the fixed row 6
+shows. The transcription carries no asterisks: sizes also in the 2017 list take
+its asterisk (fixed row 6 agrees), the 2010-only sizes (HN625×200 and
+HN650×300 groups, the HP series) are unstarred — not verified against a 2010
+print. 498×432×45×70 is grouped under HW400×400 as in subtype 79 (the
+transcription assigns HW500×500). The 6 HN rows without a 2017 counterpart
+have no printed value in any source."""),
+    Subtype(30, "超厚超重H型钢", "热轧H", 65, TRANSCRIBED,
+            "数值依据：超厚超重H型钢表（来源标注 GB/T 11263-2017）的尺寸、截面积、重量、表面积（公开转录，单一来源）；6行数值与尺寸不符未收录",
+            """
+The extra-heavy H sections that the transcription's source labels GB/T
+11263-2017 (series W14×16, W24×12.75, W36×12, W36×16.5, W40×12, W40×16,
+W44×16), one source only. All figures as transcribed; designations are the
+series labels with "×" (W14×16). Six rows whose printed area, weight or
+surface does not fit their own dimensions are probable transcription errors
+and are left out (IDs 142–200 carry the other 59): 483×421×51.2×81.5,
+921×120×21.3×36.6, 960×427×31.0×55.9, 972×437×34.5×62.0, 1020×304×26.0×16.0,
+1048×412×34.0×50.0.""",
+            needs="a second copy of the extra-heavy H table (GB/T 11263-2017 appendix or the "
+                  "producer's W-shape list) to restore the six rows left out"),
+    Subtype(31, "高频焊接轻型薄壁H型钢", "热轧H", 141, NONE,
+            NO_DATA + "：JG/T 137-2017 结构用高频焊接薄壁H型钢的尺寸表尚未找到",
+            "Not carried.",
+            needs="JG/T 137-2017 结构用高频焊接薄壁H型钢, its table of sections (LH…, 141 rows)"),
+    Subtype(32, "卷边高频焊接轻型薄壁H型钢", "热轧H", 16, NONE,
+            NO_DATA + "：JG/T 137-2017 卷边高频焊接薄壁H型钢的尺寸表尚未找到",
+            "Not carried.",
+            needs="JG/T 137-2017, its table of lipped sections (CLH…, 16 rows)"),
+    Subtype(79, "热轧H型钢-2017", "热轧H", 130, TRANSCRIBED,
+            "数值依据：GB/T 11263-2017 H型钢的尺寸、截面积、重量、表面积（公开转录，两份来源一致）；型号分组与星号按本书",
+            """
+GB/T 11263-2017, the 130 H sections (HW 29, HM 15, HN 59, HT 27) at IDs
+368–497. Sizes and fillet radii agree with the transcription; area, weight and
+surface area, computed before from the standard's formulas (area t1(H − 2t2) +
+2Bt2 + (4 − π)r², cut to two decimals below 100 cm², rounded to one above;
+weight three significant digits), now follow the transcription where it
+differs: 118×58×3.2×4.5 7.26, 120×59×4×5.5 8.94, 145×73×3.2×4.5 9.00,
+139×97×3.2×4.5 10.6 kg/m. Designations, asterisks (sizes not commonly rolled),
+trailing blanks and the grouping of 498×432×45×70 under HW400×400 are ours:
+the transcription has no asterisks and groups that size under HW500×500.
+Not verified against a printed copy: the asterisks of 300×305×15×15,
+482×153.5×10.5×19, 504×153×10×18 and 630×200×15×20 (taken as unstarred)."""),
+    Subtype(80, "热轧T型钢-2017", "热轧T", 80, TRANSCRIBED,
+            "数值依据：GB/T 11263-2017 剖分T型钢的尺寸、截面积、重量、表面积（公开转录，两份来源一致）",
+            """
+GB/T 11263-2017, the 80 cut T sections (TW 19, TM 15, TN 46), IDs 81–160.
+Sizes and radii agree with the transcription; the values follow it where the
+formula values carried before differ: 75×75×5×7 7.00, 87.5×90×5×8 8.98,
+99×99×4.5×7 8.90, 327×301×14×22 86.59 kg/m. Areas of 100 cm² and more are
+written with two decimals and a trailing blank (the fixed last row's
+"180.00 ")."""),
+]
+
+BY_ID = {s.id: s for s in SUBTYPES}
