@@ -6,6 +6,7 @@
 
 // Rows of one subtype: what the catalogue's layout expects, and what the
 // carried table holds from its sources today (see SOURCES.md for each gap).
+// An empty id stands for the table's filler rows (no subtype, every value empty).
 struct SubtypeRows {
     std::string id;
     int expected;

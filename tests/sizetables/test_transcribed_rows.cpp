@@ -34,7 +34,7 @@ struct Transcription {
     const char* folder;
     const char* file;
     std::function<std::string(const ReferenceRow&)> referenceKey;
-    const char* carriedKeyColumn;  // the carried column whose numbers give the size (详情: with the series)
+    std::function<std::string(const SizeTable&, size_t)> carriedKey;
     std::vector<std::pair<const char*, const char*>> printed;  // carried column, transcription column
     std::set<std::string> leftOut;                     // transcribed sizes deliberately not carried
     std::set<std::pair<std::string, std::string>> own;  // (size key, carried column) that keeps the catalogue's value
@@ -43,6 +43,18 @@ struct Transcription {
 
 // H and T sizes with their series: the 2010 HP sizes repeat HW sizes.
 std::string HKey(const ReferenceRow& r) { return r.at("规格").substr(0, 2) + Key(DesignationNumbers(r.at("详情"))); }
+std::string CarriedHKey(const SizeTable& t, size_t i) {
+    return t.Cell(i, "规格").substr(0, 2) + Key(DesignationNumbers(t.Cell(i, "详情")));
+}
+std::string ByDesignation(const SizeTable& t, size_t i) { return Key(DesignationNumbers(t.Cell(i, "规格"))); }
+// The dimension columns by their first number ("21.3 (21.3)" is 21.3).
+std::function<std::string(const SizeTable&, size_t)> ByColumns(std::vector<const char*> columns) {
+    return [columns](const SizeTable& t, size_t i) {
+        std::vector<double> n;
+        for (const char* c : columns) n.push_back(DesignationNumbers(t.Cell(i, c)).at(0));
+        return Key(n);
+    };
+}
 
 const std::vector<std::pair<const char*, const char*>> kHValues = {
     {"重量", "重量(kg/m)"}, {"表面积", "表面积(m2/m)"}, {"截面积", "截面积(cm2)"}};
@@ -64,40 +76,59 @@ std::vector<std::pair<const char*, const char*>> Join(V... parts) {
 
 const std::vector<Transcription>& Transcriptions() {
     static const std::vector<Transcription> all = {
-        {"热轧H", "79", "gb11263", "gb11263-2017_H.csv", HKey, "详情", Join(kHValues, kHDims), {}, {}},
-        {"热轧T", "80", "gb11263", "gb11263-2017_T.csv", HKey, "详情", Join(kHValues, kTDims), {}, {}},
+        {"热轧H", "79", "gb11263", "gb11263-2017_H.csv", HKey, CarriedHKey, Join(kHValues, kHDims), {}, {}},
+        {"热轧T", "80", "gb11263", "gb11263-2017_T.csv", HKey, CarriedHKey, Join(kHValues, kTDims), {}, {}},
         // 2010: sizes and radii only, the values are computed.
-        {"热轧H", "29", "gb11263", "gb11263-2010_H.csv", HKey, "详情", kHDims, {}, {}},
-        {"热轧T", "18", "gb11263", "gb11263-2010_T.csv", HKey, "详情", kTDims, {},
+        {"热轧H", "29", "gb11263", "gb11263-2010_H.csv", HKey, CarriedHKey, kHDims, {}, {}},
+        {"热轧T", "18", "gb11263", "gb11263-2010_T.csv", HKey, CarriedHKey, kTDims, {},
          // r of the parent H row, not the transcription's
          {{"TN323|299|10|15|", "圆角半径r(mm)"}, {"TN346|300|13|20|", "圆角半径r(mm)"}, {"TN350|300|13|24|", "圆角半径r(mm)"}}},
-        {"热轧H", "30", "gb11263", "gb11263-2017_extra-heavy-H.csv", HKey, "详情", Join(kHValues, kHDims),
+        {"热轧H", "30", "gb11263", "gb11263-2017_extra-heavy-H.csv", HKey, CarriedHKey, Join(kHValues, kHDims),
          // printed figures that do not fit their own dimensions
          {"W1483|421|51.2|81.5|", "W3921|120|21.3|36.6|", "W3960|427|31|55.9|", "W3972|437|34.5|62|", "W41020|304|26|16|",
           "W41048|412|34|50|"},
          {}},
         {"热轧_槽钢", "7", "gb50018", "gb50018-2002_B.1.1-3_channel.csv",
-         [](const ReferenceRow& r) { return KeyOfColumns(r, {"h(mm)", "b(mm)", "t(mm)"}); }, "规格", kColdFormed, {}, {}},
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"h(mm)", "b(mm)", "t(mm)"}); }, ByDesignation, kColdFormed, {}, {}},
         {"热轧_角钢", "13", "gb50018", "gb50018-2002_B.1.1-2_angle.csv",
-         [](const ReferenceRow& r) { return KeyOfColumns(r, {"b(mm)", "t(mm)"}); }, "规格",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"b(mm)", "t(mm)"}); }, ByDesignation,
          Join(kColdFormed, std::vector<std::pair<const char*, const char*>>{{"宽度", "b(mm)"}, {"厚度", "t(mm)"}}), {},
          {}},
         {"热轧_角钢", "14", "gb50018", "gb50018-2002_B.1.1-7_lipped-angle.csv",
-         [](const ReferenceRow& r) { return KeyOfColumns(r, {"b(mm)", "a(mm)", "t(mm)"}); }, "规格", kColdFormed, {},
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"b(mm)", "a(mm)", "t(mm)"}); }, ByDesignation, kColdFormed, {},
          {}},
         {"热轧C", "17", "gb50018", "gb50018-2002_B.1.1-4_lipped-channel.csv",
-         [](const ReferenceRow& r) { return KeyOfColumns(r, {"h(mm)", "b(mm)", "a(mm)", "t(mm)"}); }, "规格",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"h(mm)", "b(mm)", "a(mm)", "t(mm)"}); }, ByDesignation,
          Join(kColdFormed, std::vector<std::pair<const char*, const char*>>{{"截面高度", "h(mm)"}, {"截面宽度", "b(mm)"},
                                                                             {"卷边宽度", "a(mm)"}, {"厚度", "t(mm)"}}),
          {},
          {{"80|40|15|2|", "截面积"}},  // the catalogue's first row: 3.465 where the standard prints 3.47
          1},                          // C300×80×20×3, the catalogue's last row
         {"热轧Z", "19", "gb50018", "gb50018-2002_B.1.1-5_lipped-Z.csv",
-         [](const ReferenceRow& r) { return KeyOfColumns(r, {"h(mm)", "b(mm)", "a(mm)", "t(mm)"}); }, "规格",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"h(mm)", "b(mm)", "a(mm)", "t(mm)"}); }, ByDesignation,
          kColdFormed, {}, {}},
         {"热轧Z", "20", "gb50018", "gb50018-2002_B.1.1-6_sloped-lipped-Z.csv",
-         [](const ReferenceRow& r) { return KeyOfColumns(r, {"h(mm)", "b(mm)", "a(mm)", "t(mm)"}); }, "规格",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"h(mm)", "b(mm)", "a(mm)", "t(mm)"}); }, ByDesignation,
          kColdFormed, {}, {}},
+        {"热轧_圆管", "40", "gb50018", "gb50018-2002_B.1.1-8_welded-round-tube.csv",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"d(mm)", "t(mm)"}); }, ByDesignation,
+         Join(kColdFormed, std::vector<std::pair<const char*, const char*>>{{"公称外径", "d(mm)"}, {"公称壁厚", "t(mm)"}}),
+         {}, {}},
+        {"热轧方", "27", "gb50018", "gb50018-2002_B.1.1-1_square-tube.csv",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"h(mm)", "t(mm)"}); }, ByDesignation,
+         Join(kColdFormed, std::vector<std::pair<const char*, const char*>>{{"边长B/mm", "h(mm)"}, {"壁厚t/mm", "t(mm)"}}),
+         {}, {}},
+        // GB/T 6728: the transcription has the sizes and the printed weights only.
+        {"热轧_圆管", "41", "gbt6728", "gbt6728-2017_round_mass-only.csv",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"外径D(mm)", "壁厚t(mm)"}); },
+         ByColumns({"公称外径", "公称壁厚"}), {{"重量", "理论重量M(kg/m)"}}, {}, {}},
+        {"热轧方", "28", "gbt6728", "gbt6728-2017_square_mass-only.csv",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"边长B(mm)", "壁厚t(mm)"}); }, ByDesignation,
+         {{"重量", "理论重量M(kg/m)"}, {"边长B/mm", "边长B(mm)"}, {"壁厚t/mm", "壁厚t(mm)"}}, {}, {}},
+        {"热轧_矩形管", "53", "gbt6728", "gbt6728-2017_rect_mass-only.csv",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"长边H(mm)", "短边B(mm)", "壁厚t(mm)"}); }, ByDesignation,
+         {{"重量", "理论重量M(kg/m)"}, {"长边(mm)", "长边H(mm)"}, {"短边(mm)", "短边B(mm)"}, {"公称壁厚(mm)", "壁厚t(mm)"}},
+         {}, {}},
     };
     return all;
 }
@@ -115,8 +146,7 @@ TEST_P(TranscribedRows, EveryPrintedColumnAsTranscribed) {
     SizeTable table = LoadSizeTable(tr.table);
     std::map<std::string, size_t> carried;
     for (size_t i : table.RowsOf(tr.subtype)) {
-        const std::string series = tr.carriedKeyColumn == std::string("详情") ? table.Cell(i, "规格").substr(0, 2) : "";
-        const std::string key = series + Key(DesignationNumbers(table.Cell(i, tr.carriedKeyColumn)));
+        const std::string key = tr.carriedKey(table, i);
         EXPECT_TRUE(carried.emplace(key, i).second) << tr.table << " subtype " << tr.subtype << ": size twice " << key;
     }
     size_t matched = 0;

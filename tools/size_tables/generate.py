@@ -5,6 +5,7 @@ dimension series. Run from anywhere; the output is committed beside this file.
 Rows that the catalogue fixes exactly (the first and last row of a table) are
 written as given, since they carry the catalogue's own spacing."""
 
+import math
 import os
 import sys
 
@@ -13,6 +14,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import cold_formed
 import gb11263
 import gb706
+import gbt3091
+import gbt6728
 import light_series
 import reference
 import sources
@@ -75,14 +78,13 @@ def equal_angle_table():
     cold = []
     for src in reference.rows("gb50018", "gb50018-2002_B.1.1-2_angle.csv"):
         b, t = plain(src["b(mm)"]), plain(src["t(mm)"])
-        cold.append(["13", f"L{b}×{t}", plain(src["每米长质量(kg/m)"]),
-                     plain(fixed(cold_formed.angle_outline_mm(float(b)) / 1000, 2)), plain(src["截面面积(cm2)"]),
-                     b, t, ""])
+        cold.append(["13", f"L{b}×{t}", src["每米长质量(kg/m)"],
+                     fixed(cold_formed.angle_outline_mm(float(b)) / 1000, 2), src["截面面积(cm2)"], b, t, ""])
     for src in reference.rows("gb50018", "gb50018-2002_B.1.1-7_lipped-angle.csv"):
         b, a, t = (plain(src[c]) for c in ("b(mm)", "a(mm)", "t(mm)"))
-        cold.append(["14", f"L{b}×{a}×{t}", plain(src["每米长质量(kg/m)"]),
-                     plain(fixed(cold_formed.lipped_angle_outline_mm(float(b), float(a)) / 1000, 2)),
-                     plain(src["截面面积(cm2)"]), "", "", ""])
+        cold.append(["14", f"L{b}×{a}×{t}", src["每米长质量(kg/m)"],
+                     fixed(cold_formed.lipped_angle_outline_mm(float(b), float(a)) / 1000, 2),
+                     src["截面面积(cm2)"], "", "", ""])
     first = 268 - len(cold) + 1
     table += [[str(first + i)] + row for i, row in enumerate(cold)]
     return cols, table
@@ -108,15 +110,17 @@ def unequal_angle_table():
     return cols, table
 
 
-def lipped_rows(subtype, name, prefix, plain_t=True):
-    """Lipped channels and Z sections of GB 50018: printed area and weight,
+def lipped_rows(subtype, name, prefix, plain_t=True, plain_values=False):
+    """Lipped channels and Z sections of GB 50018: printed area and weight
+    (without trailing zeros where the subtype's fixed row shows them so),
     surface area from the outline."""
+    value = plain if plain_values else (lambda text: text)
     rows = []
     for src in reference.rows("gb50018", name):
         h, b, a, t = (src[c] for c in ("h(mm)", "b(mm)", "a(mm)", "t(mm)"))
         outline = cold_formed.lipped_outline_mm(float(h), float(b), float(a), float(t))
         rows.append([subtype, prefix + "×".join([h, b, a, plain(t) if plain_t else t]),
-                     plain(src["每米长质量(kg/m)"]), fixed(outline / 1000, 3), plain(src["截面面积(cm2)"]),
+                     value(src["每米长质量(kg/m)"]), fixed(outline / 1000, 3), value(src["截面面积(cm2)"]),
                      h, b, a, plain(t)])
     return rows
 
@@ -124,7 +128,7 @@ def lipped_rows(subtype, name, prefix, plain_t=True):
 def z_table():
     cols = ["ID", "SUBTYPEID", "规格", "重量", "表面积", "截面积"]
     rows = lipped_rows("19", "gb50018-2002_B.1.1-5_lipped-Z.csv", "Z")
-    rows += lipped_rows("20", "gb50018-2002_B.1.1-6_sloped-lipped-Z.csv", "Z")
+    rows += lipped_rows("20", "gb50018-2002_B.1.1-6_sloped-lipped-Z.csv", "Z", plain_values=True)
     return cols, [[str(i + 1)] + row[:5] for i, row in enumerate(rows)]
 
 
@@ -270,6 +274,74 @@ def t_table():
     return cols, table
 
 
+def round_tube_table():
+    cols = ["ID", "SUBTYPEID", "规格", "重量", "表面积", "截面积", "公称外径", "公称壁厚", "公称口径"]
+    table = []
+    # Galvanised ordinary pipe, thickened pipe, ordinary pipe: IDs from 1, 16 and 31.
+    for first, subtype in ((1, "33"), (16, "34"), (31, "35")):
+        for i, (dn, D, ordinary, thickened) in enumerate(gbt3091.PIPES):
+            t = thickened if subtype == "34" else ordinary
+            w = gbt3091.black_weight(D, t) * (gbt3091.ZINC_COEFFICIENT[t] if subtype == "33" else 1)
+            table.append([str(first + i), subtype, "", fixed(w, 3, True), "", "", number(D), number(t), str(dn)])
+    # Cold-formed welded round tubes of GB 50018, ending before the first row of GB/T 6728.
+    thin = []
+    for src in reference.rows("gb50018", "gb50018-2002_B.1.1-8_welded-round-tube.csv"):
+        d, t = plain(src["d(mm)"]), plain(src["t(mm)"])
+        thin.append(["40", f"D{d}×{t}", src["每米长质量(kg/m)"], fixed(math.pi * float(d) / 1000, 3),
+                     src["截面面积(cm2)"], d, t, ""])
+    table += [[str(3272 - len(thin) + i)] + row for i, row in enumerate(thin)]
+    for i, src in enumerate(reference.rows("gbt6728", "gbt6728-2017_round_mass-only.csv")):
+        D, t = float(src["外径D(mm)"]), float(src["壁厚t(mm)"])
+        iso = gbt6728.ISO_DIAMETER.get(D)
+        outside = number(D) + (f" ({iso})" if iso else "")
+        table.append([str(3272 + i), "41", f"D{outside}×{number(t)}", src["理论重量M(kg/m)"] + " ",
+                      fixed(math.pi * D / 1000, 3, True), fixed(gbt6728.round_area_mm2(D, t) / 100, 2, True),
+                      outside, number(t) + " ", ""])
+    return cols, table
+
+
+def hollow_rows(subtype, name, dims):
+    """Square (one side) or rectangular (two) hollow sections of GB/T 6728."""
+    rows = []
+    for src in reference.rows("gbt6728", name):
+        sides = [float(src[c]) for c in dims]
+        t = float(src["壁厚t(mm)"])
+        H, B = sides[0], sides[-1]
+        rows.append([subtype, "口" + "×".join(number(v) for v in sides + [t]), src["理论重量M(kg/m)"] + " ",
+                     fixed(gbt6728.rectangle_outline_mm(H, B, t) / 1000, 3, True),
+                     fixed(gbt6728.rectangle_area_mm2(H, B, t) / 100, 2, True)] + [number(v) for v in sides + [t]])
+    return rows
+
+
+def square_tube_table():
+    cols = ["ID", "SUBTYPEID", "规格", "重量", "表面积", "截面积", "边长B/mm", "壁厚t/mm"]
+    # Subtype 25 carries only the catalogue's first row; 26 is not carried yet.
+    table = [["1", "25", "口12×0.8", "0.275", "0.048", "0.348", "12", "0.8"]]
+    # GB 50018's printed areas are those of corners with an outer radius of 3t.
+    thin = []
+    for src in reference.rows("gb50018", "gb50018-2002_B.1.1-1_square-tube.csv"):
+        h, t = plain(src["h(mm)"]), plain(src["t(mm)"])
+        thin.append(["27", f"口{h}×{t}", src["每米长质量(kg/m)"],
+                     fixed(gbt6728.rectangle_outline_mm(float(h), float(h), float(t), 3 * float(t)) / 1000, 3),
+                     src["截面面积(cm2)"], h, t])
+    table += [[str(236 + i)] + row for i, row in enumerate(thin)]
+    hollow = hollow_rows("28", "gbt6728-2017_square_mass-only.csv", ["边长B(mm)"])
+    table += [[str(258 + i)] + row for i, row in enumerate(hollow)]
+    # The table closes with empty rows.
+    table += [[str(i)] + [""] * 7 for i in range(489, 584)]
+    return cols, table
+
+
+def rectangular_tube_table():
+    cols = ["ID", "SUBTYPEID", "规格", "重量", "表面积", "截面积", "长边(mm)", "短边(mm)", "公称壁厚(mm)"]
+    # Subtypes 52 and 81 carry only the catalogue's first and last rows.
+    table = [["1", "52", "口10×5×0.8", "0.164", "0.03", "0.209", "10", "5", "0.8"]]
+    hollow = hollow_rows("53", "gbt6728-2017_rect_mass-only.csv", ["长边H(mm)", "短边B(mm)"])
+    table += [[str(174 + i)] + row for i, row in enumerate(hollow)]
+    table.append(["490", "81", "口400×200×16", "137.51 ", "1.200 ", "175.2 ", "", "", ""])
+    return cols, table
+
+
 TABLES = {
     "热轧_工字钢": i_beam_table,
     "热轧_槽钢": channel_table,
@@ -279,6 +351,9 @@ TABLES = {
     "热轧H": h_table,
     "热轧T": t_table,
     "热轧C": c_table,
+    "热轧_圆管": round_tube_table,
+    "热轧方": square_tube_table,
+    "热轧_矩形管": rectangular_tube_table,
 }
 
 

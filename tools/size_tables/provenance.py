@@ -27,7 +27,7 @@ class Subtype:
         self.table = table
         self.expected = expected
         self.cls = cls
-        self.line = line
+        self.line = line.replace("−", "-")  # GBK has no minus sign
         self.notes = notes.strip()
         self.errata = list(errata)
         self.needs = needs
@@ -113,7 +113,7 @@ fillet and the two toe roundings, three decimals. All with one trailing blank.""
             "数值依据：GB 50018-2002 附录B 表B.1.1-2 的尺寸、截面面积与每米长质量（公开转录）；表面积按外廓 (4b) 计算",
             """
 GB 50018-2002 table B.1.1-2, the 10 plain equal angles L30×1.5 to L75×3, from
-the transcription. Area and weight as printed, without trailing zeros; surface
+the transcription. Area and weight as printed; surface
 area 4b/1000 to two decimals; 宽度 and 厚度 the printed b and t. The table
 prints no fillet radius: 圆角半径r(mm) stays empty. IDs 255–264."""),
     Subtype(14, "冷弯薄壁卷边等边角钢", "热轧_角钢", 4, TRANSCRIBED,
@@ -148,8 +148,7 @@ three decimals (the fixed row's 1.223)."""),
             """
 GB 50018-2002 table B.1.1-4, its 21 lipped channels C80×40×15×2.0 to
 C220×75×20×2.5 (IDs 1–21), and the catalogue's fixed last row C300×80×20×3
-(ID 61), which is not a GB 50018 size. Area and weight as printed without
-trailing zeros; the designation keeps the printed thickness ("2.0"), the
+(ID 61), which is not a GB 50018 size. Area and weight as printed; the designation keeps the printed thickness ("2.0"), the
 thickness column does not ("2"). Surface area (2h + 4b + 4a − 6t)/1000 to three
 decimals (the fixed row's 0.368). The fixed first row's area 3.465 (printed
 3.47) is the catalogue's and is kept. The other ~40 rows the layout counts
@@ -176,7 +175,7 @@ parent 2010 H row; they take the parent's r: 323×299×10×15 (12 → 13),
             "数值依据：GB 50018-2002 附录B 表B.1.1-5 的尺寸、截面面积与每米长质量（公开转录）；表面积按外廓计算",
             """
 GB 50018-2002 table B.1.1-5, the 13 lipped Z sections Z100×40×20×2 to
-Z180×70×20×3. Area and weight as printed without trailing zeros (they agree with
+Z180×70×20×3. Area and weight as printed (they agree with
 the centre-line values carried before); surface area (2h + 4b + 4a − 6t)/1000
 to three decimals (the fixed row's 0.428)."""),
     Subtype(20, "冷弯薄壁斜卷边Z型钢", "热轧Z", 18, TRANSCRIBED,
@@ -247,6 +246,113 @@ formula values carried before differ: 75×75×5×7 7.00, 87.5×90×5×8 8.98,
 99×99×4.5×7 8.90, 327×301×14×22 86.59 kg/m. Areas of 100 cm² and more are
 written with two decimals and a trailing blank (the fixed last row's
 "180.00 ")."""),
+    # 热轧_圆管
+    Subtype(33, "镀锌钢管", "热轧_圆管", 15, REBUILT,
+            "数值依据：GB/T 3091-2015 公称口径、外径与普通壁厚的尺寸系列（两份独立记录一致）；重量 = 0.0246615(D−t)t × 镀锌重量系数c；未与印刷版逐行核对",
+            """
+GB/T 3091-2015, galvanised pipe of the ordinary wall, DN6 to DN150 (IDs 1–14),
+rebuilt: the table of nominal bore, outside diameter and walls was written
+down twice, independently; both gave the same 14 rows (DN6, 8, 10, 15, 20, 25,
+32, 40, 50, 65, 80, 100, 125, 150) and the same coefficients c for every
+ordinary wall (2.0: 1.064 … 4.5: 1.028). Weight = c × 0.0246615 (D − t) t,
+three decimals and a trailing blank, as the fixed row (DN6, 10.2 × 2, 0.430)
+prints it. 规格, 表面积 and 截面积 stay empty, as in the fixed row. Neither
+write-down was sure of a 15th row (DN200, 219.1): not carried. Third check,
+the partial transcription in `../shared/reference/gbt3091/` (low confidence):
+it agrees on DN15–DN125 and on c, and gives DN150 as 165.1 × 4.5 where both
+write-downs give 168.3 × 4.5 (GB/T 3091-2015 series 1); 168.3 is carried. Both
+write-down briefs showed the fixed row's DN6 figures (10.2, 2.0) and c = 1.064
+as the example of the format, so those are not independent confirmations.""",
+            needs="GB/T 3091-2015 table 2 and its galvanised weight table, to confirm DN150 and whether "
+                  "DN200 belongs"),
+    Subtype(34, "加厚钢管", "热轧_圆管", 15, REBUILT,
+            "数值依据：GB/T 3091-2015 公称口径、外径与加厚壁厚的尺寸系列（两份独立记录一致）；重量按 0.0246615(D−t)t 计算；未与印刷版逐行核对",
+            """
+GB/T 3091-2015, thickened pipe, DN6 to DN150 (IDs 16–29), the same agreed rows
+as subtype 33 with the thickened wall; black weight 0.0246615 (D − t) t, three
+decimals and a trailing blank. The DN6 thickened wall 2.5 appeared in both
+briefs' format example.""",
+            needs="as subtype 33"),
+    Subtype(35, "普通钢管", "热轧_圆管", 15, REBUILT,
+            "数值依据：GB/T 3091-2015 公称口径、外径与普通壁厚的尺寸系列（两份独立记录一致）；重量按 0.0246615(D−t)t 计算；未与印刷版逐行核对",
+            """
+GB/T 3091-2015, ordinary pipe, DN6 to DN150 (IDs 31–44), black weight
+0.0246615 (D − t) t, three decimals and a trailing blank.""",
+            needs="as subtype 33"),
+    Subtype(40, "冷弯焊接薄壁圆钢管", "热轧_圆管", 61, TRANSCRIBED,
+            "数值依据：GB 50018-2002 附录B 表B.1.1-8 的尺寸、截面面积与每米长质量（公开转录）；表面积按 πd 计算",
+            """
+GB 50018-2002 table B.1.1-8, the 61 welded thin-walled round tubes D25×1.5 to
+D245×4 (IDs 3211–3271, just before the fixed first row of subtype 41). Area
+and weight as printed; surface area πd/1000 to three
+decimals.""",
+            errata=["D203×3: printed 15.00 kg/m, 0.0246615 (d − t) t gives 14.80 (misprint of the standard, kept)",
+                    "D219×4: printed 21.81 kg/m, the formula gives 21.21 (misprint of the standard, kept)"]),
+    Subtype(41, "圆形冷弯空心型钢", "热轧_圆管", 82, TRANSCRIBED,
+            "数值依据：GB/T 6728-2017 表3 圆形的尺寸与理论重量（公开转录）；截面积 π(D−t)t、表面积 πD 按公式计算",
+            """
+GB/T 6728-2017 table 3, the 82 round hollow sections (IDs 3272–3353; the first is
+the catalogue's fixed row D21.3 (21.3)×1.2). Sizes and weights from the
+transcription; the source lost trailing zeros, so a weight printed "33.0"
+shows as "33". Computed: area π(D − t)t to two decimals, surface area πD to
+three, each with a trailing blank as the fixed row shows; every printed weight
+agrees with 0.0246615 (D − t) t within its last digit. The bracket after the
+diameter is the ISO 4200 outside diameter the GB diameter stands for (26.8
+(26.9), 48 (48.3), 325 (323.9), …); it is left out for 165, whose nearest ISO
+diameter 168.3 is 2 % off, so the pairing is not certain."""),
+    # 热轧方
+    Subtype(25, "热轧方钢管", "热轧方", 106, FIXED,
+            "仅目录给定的首行 口12×0.8；其尺寸表的出处尚未确定",
+            "Only the catalogue's fixed first row 口12×0.8.",
+            needs="the square-tube table the 口12×0.8 row comes from (suspected: an older GB/T 3094 "
+                  "square-tube table as reproduced in a 五金手册)"),
+    Subtype(26, "冷拔方形无缝钢管", "热轧方", 129, NONE,
+            NO_DATA + "：GB/T 3094-2012 冷拔方形钢管表尚未收录",
+            "Not carried yet.",
+            needs="GB/T 3094-2012 annex A, the square-tube table"),
+    Subtype(27, "冷弯薄壁方钢管", "热轧方", 22, TRANSCRIBED,
+            "数值依据：GB 50018-2002 附录B 表B.1.1-1 的尺寸、截面面积与每米长质量（公开转录）；表面积按圆角外廓计算",
+            """
+GB 50018-2002 table B.1.1-1, the 22 square tubes 口25×1.5 to 口160×5 (IDs
+236–257). Area and weight as printed; surface area the
+outline 4h − (8 − 2π)R with the outer corner radius R = 3t, which is the radius
+that reproduces the printed areas (2t(2h − 2t) − (4 − π)(R² − r²), r = R − t:
+口25×1.5 gives 1.31, 口160×5 29.93), three decimals.""",
+            errata=["口140×4: printed 16.44 kg/m, 0.785 × 21.07 cm² gives 16.54 (misprint of the standard, kept)",
+                    "口160×4.5: printed 21.05 kg/m, 0.785 × 27.12 cm² gives 21.29 (kept)",
+                    "口160×5: printed 23.35 kg/m, 0.785 × 29.93 cm² gives 23.50 (kept)"]),
+    Subtype(28, "方形冷弯空心型钢", "热轧方", 121, TRANSCRIBED,
+            "数值依据：GB/T 6728-2017 表1 方形的尺寸与理论重量（公开转录）；截面积按标准的圆角公式、表面积按外廓计算",
+            """
+GB/T 6728-2017 table 1, the 121 square hollow sections 口20×1.2 to 口500×16
+(IDs 258–378; the catalogue's 95 empty rows stand at IDs 489–583). Sizes and
+weights from the transcription (trailing zeros lost, as for subtype 41).
+Computed: area 2t(H + B − 2t) − (4 − π)(R² − r²) with the standard's outer
+corner radius R = 2t (t ≤ 6), 2.5t (t ≤ 10), 3t above, r = R − t, two
+decimals; surface area the outline 2(H + B) − (8 − 2π)R, three decimals; both
+with a trailing blank. Three printed weights sit 1.2–1.6 % above 0.785 × that
+area (口120×8, 口140×8, 口160×8): they fit R = 2t; kept as printed.""",
+            errata=["口120×8, 口140×8, 口160×8: printed weights 1.2–1.6 % above 0.785 × the formula area (R = 2.5t)"]),
+    # 热轧_矩形管
+    Subtype(52, "热轧矩形钢管", "热轧_矩形管", 173, FIXED,
+            "仅目录给定的首行 口10×5×0.8；其尺寸表的出处尚未确定",
+            "Only the catalogue's fixed first row 口10×5×0.8.",
+            needs="the rectangular-tube table the 口10×5×0.8 row comes from (suspected as for subtype 25)"),
+    Subtype(53, "矩形冷弯空心型钢", "热轧_矩形管", 170, TRANSCRIBED,
+            "数值依据：GB/T 6728-2017 表2 矩形的尺寸与理论重量（公开转录）；截面积按标准的圆角公式、表面积按外廓计算",
+            """
+GB/T 6728-2017 table 2, the 170 rectangular hollow sections 口30×20×1.5 to
+口600×400×16 (IDs 174–343), computed as subtype 28. Six printed weights do not
+fit 0.785 × the formula area: 口150×100×8, 口160×80×8, 口180×100×8 and
+口200×100×8 sit 1.3–1.6 % above (they fit R = 2t); 口100×50×3 is 1.4 % above
+and 口200×100×6 1.1 % below (both named doubtful by the transcription); kept
+as printed.""",
+            errata=["口150×100×8, 口160×80×8, 口180×100×8, 口200×100×8: weights 1.3–1.6 % above 0.785 × the formula area",
+                    "口100×50×3 (6.69, +1.4 %) and 口200×100×6 (26.101, −1.1 %): doubtful in the transcription"]),
+    Subtype(81, "冷拔矩形钢管", "热轧_矩形管", 147, FIXED,
+            "仅目录给定的末行 口400×200×16；GB/T 3094-2012 冷拔矩形钢管表尚未收录",
+            "Only the catalogue's fixed last row 口400×200×16.",
+            needs="GB/T 3094-2012 annex A, the rectangular-tube table"),
 ]
 
 BY_ID = {s.id: s for s in SUBTYPES}

@@ -1,0 +1,44 @@
+// The round-tube family on the real window: its first subtype, a long list,
+// and the per-length column over every row.
+#include "window_driver.h"
+
+#include <cmath>
+
+#include "carried_tables.h"
+#include "numbers.h"
+
+namespace {
+
+TEST(TubeTables, RoundTubesOpenOnGalvanisedPipeFromDN6) {
+    if (!CarriedTableText("热轧_圆管")) GTEST_SKIP() << "热轧_圆管 is not carried";
+    TypeInto(41, "");
+    Click(ToolbarButton(2, QStringLiteral("圆管")));
+    EXPECT_EQ(currentSubtype, 33);
+    EXPECT_TRUE(ToolbarButton(5, QStringLiteral("镀锌钢管")) != nullptr);
+    EXPECT_EQ(Headers(), (std::vector<std::string>{"序号", "公称口径(mm)", "重量(kg/m)", "公称外径(mm)", "公称壁厚(mm)",
+                                                   "1米重量(Kg)"}));
+    ASSERT_GT(Rows(), 0);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"1", "6", "0.430 ", "10.2", "2", "0.43"}));
+}
+
+TEST(TubeTables, LengthMultipliesEveryRowsWeight) {
+    if (!CarriedTableText("热轧_圆管")) GTEST_SKIP() << "热轧_圆管 is not carried";
+    Click(ToolbarButton(2, QStringLiteral("圆管")));
+    Click(ToolbarButton(5, QStringLiteral("圆形冷弯空心型钢")));
+    ASSERT_EQ(currentSubtype, 41);
+    EXPECT_EQ(Rows(), 82);
+    EXPECT_EQ(Row(0)[1], "D21.3 (21.3)×1.2");
+    TypeInto(41, "6");
+    EXPECT_EQ(Headers().back(), "6米重量(Kg)");
+    ASSERT_EQ(Rows(), 82);
+    const size_t weight = 2;  // 序号, 规格, 重量, ...
+    ASSERT_EQ(Headers()[weight], "重量(kg/m)");
+    for (int r = 0; r < Rows(); ++r) {
+        const std::vector<std::string> row = Row(r);
+        EXPECT_NEAR(ReadNumber(row.back()), ReadNumber(row[weight]) * 6, 1e-9) << "row " << r << " " << row[1];
+    }
+    EXPECT_EQ(Row(0).back(), "3.54");
+    TypeInto(41, "");
+}
+
+}  // namespace
