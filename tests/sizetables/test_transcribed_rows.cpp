@@ -129,6 +129,24 @@ const std::vector<Transcription>& Transcriptions() {
          [](const ReferenceRow& r) { return KeyOfColumns(r, {"长边H(mm)", "短边B(mm)", "壁厚t(mm)"}); }, ByDesignation,
          {{"重量", "理论重量M(kg/m)"}, {"长边(mm)", "长边H(mm)"}, {"短边(mm)", "短边B(mm)"}, {"公称壁厚(mm)", "壁厚t(mm)"}},
          {}, {}},
+        {"热轧_圆钢", "21", "gbt702", "gbt702-2017_round.csv",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"直径d(mm)"}); }, ByColumns({"直径"}),
+         {{"重量", "理论重量(kg/m)"}}, {}, {}},
+        {"热轧_多边形钢", "62", "gbt702", "gbt702-2008_square.csv",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"边长a(mm)"}); }, ByColumns({"边长"}),
+         {{"重量", "GB/T702-2008理论重量(kg/m)"}}, {}, {}},
+        {"热轧_多边形钢", "66", "gbt702", "gbt705-1989_hexagon.csv",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"对边距离s(mm)"}); }, ByColumns({"对边距离"}),
+         {{"重量", "理论重量(kg/m)"}, {"截面积", "截面面积(cm2)"}}, {}, {}},
+        {"热轧_多边形钢", "67", "gbt702", "gbt705-1989_octagon.csv",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"对边距离s(mm)"}); }, ByColumns({"对边距离"}),
+         {{"重量", "理论重量(kg/m)"}, {"截面积", "截面面积(cm2)"}}, {}, {}},
+        {"热轧_钢轨", "54", "rails", "rail_ordinary_handbook.csv",
+         [](const ReferenceRow& r) { return KeyOfColumns(r, {"轨型(kg/m)"}); }, ByDesignation,
+         {{"重量", "理论重量(kg/m)"}}, {}, {}},
+        {"热轧_钢轨", "55", "rails", "ybt5055_crane-rail.csv",
+         [](const ReferenceRow& r) { return Key(DesignationNumbers(r.at("型号"))); }, ByDesignation,
+         {{"重量", "理论重量(kg/m)"}}, {}, {}},
     };
     return all;
 }
@@ -162,6 +180,7 @@ TEST_P(TranscribedRows, EveryPrintedColumnAsTranscribed) {
         for (const auto& [column, source] : tr.printed) {
             const std::string& ours = table.Cell(it->second, column);
             const std::string& theirs = ref.at(source);
+            if (theirs.empty()) continue;  // not printed there: our value is computed
             auto a = Printed(ours), b = Printed(theirs);
             ASSERT_TRUE(a && b) << key << " " << column << ": " << ours << " / " << theirs;
             if (tr.own.count({key, column})) {

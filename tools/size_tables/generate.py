@@ -342,6 +342,51 @@ def rectangular_tube_table():
     return cols, table
 
 
+def round_bar_table():
+    cols = ["ID", "SUBTYPEID", "直径", "重量", "表面积", "截面积"]
+    table = []
+    for i, src in enumerate(reference.rows("gbt702", "gbt702-2017_round.csv")):
+        d = float(src["直径d(mm)"])
+        area = math.pi * d * d / 4 / 100
+        # The 2017 weights the transcription has are printed; above 53 mm they are computed.
+        weight = src["理论重量(kg/m)"] or significant(area * 0.785, 3)
+        table.append([str(i + 1), "21", src["直径d(mm)"], weight, fixed(math.pi * d / 1000, 3), fixed(area, 3)])
+    table.append(["327", "49", "400", "986 ", "1.257", "1256.637"])
+    return cols, table
+
+
+def polygon_bar_table():
+    cols = ["ID", "SUBTYPEID", "边长", "重量", "表面积", "截面积", "宽度", "厚度", "对边距离"]
+    table = []
+    for i, src in enumerate(reference.rows("gbt702", "gbt702-2008_square.csv")):
+        a = float(src["边长a(mm)"])
+        table.append([str(i + 1), "62", src["边长a(mm)"], src["GB/T702-2008理论重量(kg/m)"], fixed(4 * a / 1000, 2, True),
+                      plain(fixed(a * a / 100, 2)), "", "", ""])
+    if table[0] != ["1", "62", "5.5", "0.237", "0.02 ", "0.3", "", "", ""]:
+        raise ValueError(f"热轧_多边形钢 row 1 is {table[0]}")
+    # Hexagons and octagons across flats, as GB/T 705-1989 printed them.
+    for first, subtype, name, outline in ((227, "66", "gbt705-1989_hexagon.csv", 2 * math.sqrt(3)),
+                                          (266, "67", "gbt705-1989_octagon.csv", 8 * (math.sqrt(2) - 1))):
+        for i, src in enumerate(reference.rows("gbt702", name)):
+            s = float(src["对边距离s(mm)"])
+            table.append([str(first + i), subtype, "", src["理论重量(kg/m)"], fixed(outline * s / 1000, 3),
+                          src["截面面积(cm2)"], "", "", src["对边距离s(mm)"]])
+    table.append(["1895", "64", "400", "1256 ", "1.6", "1600", "", "", ""])
+    return cols, table
+
+
+def rail_table():
+    cols = ["ID", "SUBTYPEID", "规格", "重量"]
+    table = []
+    for i, src in enumerate(reference.rows("rails", "rail_ordinary_handbook.csv")):
+        kind = {"重轨": "重型", "轻轨": "轻型"}[src["类别"]]
+        table.append([str(i + 1), "54", f"{kind}{src['轨型(kg/m)']}kg/m", src["理论重量(kg/m)"]])
+    # The catalogue writes the crane rails' weights without trailing zeros ("118.1").
+    crane = [["55", src["型号"], plain(src["理论重量(kg/m)"])] for src in reference.rows("rails", "ybt5055_crane-rail.csv")]
+    table += [[str(14 - len(crane) + 1 + i)] + row for i, row in enumerate(crane)]
+    return cols, table
+
+
 TABLES = {
     "热轧_工字钢": i_beam_table,
     "热轧_槽钢": channel_table,
@@ -354,6 +399,9 @@ TABLES = {
     "热轧_圆管": round_tube_table,
     "热轧方": square_tube_table,
     "热轧_矩形管": rectangular_tube_table,
+    "热轧_圆钢": round_bar_table,
+    "热轧_多边形钢": polygon_bar_table,
+    "热轧_钢轨": rail_table,
 }
 
 

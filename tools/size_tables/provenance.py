@@ -353,6 +353,70 @@ as printed.""",
             "仅目录给定的末行 口400×200×16；GB/T 3094-2012 冷拔矩形钢管表尚未收录",
             "Only the catalogue's fixed last row 口400×200×16.",
             needs="GB/T 3094-2012 annex A, the rectangular-tube table"),
+    # 热轧_圆钢
+    Subtype(21, "热轧圆钢", "热轧_圆钢", 89, TRANSCRIBED,
+            "数值依据：GB/T 702-2017 圆钢的直径（公开转录）；5.5~53 mm 为2017印刷重量，其余重量与截面积 π·d·d/4、表面积 π·d 按公式计算",
+            """
+GB/T 702-2017 table 4, the 88 diameters of the transcription in
+`../shared/reference/gbt702/` (5.5 to 370 mm, IDs 1–88). Weights of 5.5–53 mm
+are the printed 2017 weights; above 53 mm they are computed, 0.785 × πd²/4 to
+three significant digits (the 2008 weights of 55–105 mm in the transcription
+were not used: 55 mm prints 18.6 there, the formula gives 18.7). Area πd²/4 in
+cm² to three decimals, surface area πd/1000 to three decimals, as the fixed
+row (5.5: 0.187, 0.017, 0.238) prints them. The 89th diameter, probably 380 mm,
+is printed in no source seen.""",
+            needs="GB/T 702-2017 table 4 whole (weights of 55–370 mm and whether 380 mm is listed)"),
+    Subtype(49, "锻制圆钢", "热轧_圆钢", 47, FIXED,
+            "仅目录给定的末行 400；GB/T 908-2019 锻制圆钢表尚未收录",
+            "Only the catalogue's fixed last row (400 mm, 986 kg/m).",
+            needs="GB/T 908-2019, the table of forged round bars"),
+    # 热轧_多边形钢
+    Subtype(62, "热轧方钢", "热轧_多边形钢", 81, TRANSCRIBED,
+            "数值依据：GB/T 702-2008 方钢边长 5.5~105 mm 及其印刷重量（公开转录；GB/T 702-2017 的方钢表未见）；截面积 a·a、表面积 4a 按公式计算",
+            """
+The 55 square sides 5.5–105 mm of GB/T 702-2008 with their printed 2008
+weights, from the transcription (IDs 1–55); the 2017 list was not found.
+Area a²/100 to two decimals without trailing zeros, surface area 4a/1000 to two
+decimals with a trailing blank, as the fixed row (5.5: 0.237, 0.02, 0.3) prints
+them.""",
+            errata=["53: printed 22.0 kg/m, 0.785 × 28.09 cm² gives 22.05 (rounds to 22.1); kept as printed"],
+            needs="GB/T 702-2017's square-bar table (81 rows, sides above 105 mm)"),
+    Subtype(64, "锻造方钢", "热轧_多边形钢", 47, FIXED,
+            "仅目录给定的末行 400；GB/T 908-2019 锻制方钢表尚未收录",
+            "Only the catalogue's fixed last row (400 mm, ID 1895, which the catalogue puts after every other "
+            "subtype of the table).",
+            needs="GB/T 908-2019, the table of forged square bars"),
+    Subtype(66, "热轧六角钢", "热轧_多边形钢", 39, TRANSCRIBED,
+            "数值依据：GB/T 705-1989 热轧六角钢表（已并入 GB/T 702，与 GB/T 702-2017 是否一致未核对）的对边距离、截面面积与重量（公开转录）；表面积按外廓 2√3·s 计算",
+            """
+GB/T 705-1989 table 1, the 39 hexagons 8–70 mm across flats (IDs 227–265),
+printed areas and weights from the transcription. GB/T 705 was merged into
+GB/T 702 in 2008; whether the 2017 printing has the same figures is not
+confirmed. Surface area 2√3·s/1000 to three decimals."""),
+    Subtype(67, "热轧八角钢", "热轧_多边形钢", 12, TRANSCRIBED,
+            "数值依据：GB/T 705-1989 热轧八角钢表（已并入 GB/T 702，与 GB/T 702-2017 是否一致未核对）的对边距离、截面面积与重量（公开转录）；表面积按外廓 8(√2-1)·s 计算",
+            """
+GB/T 705-1989 table 1, the 12 octagons 16–40 mm across flats (IDs 266–277),
+as for subtype 66; surface area 8(√2 − 1)·s/1000 to three decimals.""",
+            errata=["18: weight 2.16 kg/m as transcribed, 0.785 × 2.683 cm² gives 2.11; doubtful in the "
+                    "transcription (page or OCR error), kept"]),
+    # 热轧_钢轨
+    Subtype(54, "普通钢轨", "热轧_钢轨", 10, TRANSCRIBED,
+            "数值依据：手册“钢轨类型及理论重量”表的重轨与轻轨每米重量（公开转录，未印标准号）",
+            """
+The nine rails of a handbook table of heavy rails (50, 43, 38, 33 kg/m) and
+light rails (9, 12, 15, 22, 30 kg/m), transcribed from a trade page that
+reprints it without naming a standard (IDs 1–9). Weights as printed. The
+designations follow the fixed row's pattern (重型50kg/m, 轻型9kg/m); only the
+first is the catalogue's. The 10th rail of the catalogue is named by no source.""",
+            errata=["轻型9kg/m: printed 8.94 kg/m, 0.785 × 11.29 cm² gives 8.86 (area not carried)"],
+            needs="a second reprint of the handbook's rail table, for the 10th rail and the 9 kg/m weight"),
+    Subtype(55, "起重机钢轨", "热轧_钢轨", 4, TRANSCRIBED,
+            "数值依据：YB/T 5055 起重机钢轨表的理论重量（公开转录）",
+            """
+YB/T 5055 (edition not stated by the sources), the four crane rails QU70,
+QU80, QU100, QU120 (IDs 11–14), printed weights without trailing zeros as the
+fixed row ("118.1") shows."""),
 ]
 
 BY_ID = {s.id: s for s in SUBTYPES}

@@ -1,5 +1,5 @@
-// The round-tube family on the real window: its first subtype, a long list,
-// and the per-length column over every row.
+// Rolled families on the real window: the subtype each opens on and its first
+// row, a long list, and the per-length column over every row.
 #include "window_driver.h"
 
 #include <cmath>
@@ -39,6 +39,28 @@ TEST(TubeTables, LengthMultipliesEveryRowsWeight) {
     }
     EXPECT_EQ(Row(0).back(), "3.54");
     TypeInto(41, "");
+}
+
+TEST(BarTables, RoundBarsOpenOnHotRolledBarsFrom5Point5) {
+    if (!CarriedTableText("热轧_圆钢")) GTEST_SKIP() << "热轧_圆钢 is not carried";
+    TypeInto(41, "");
+    Click(ToolbarButton(2, QStringLiteral("圆钢")));
+    EXPECT_EQ(currentSubtype, 21);
+    EXPECT_EQ(Headers(), (std::vector<std::string>{"序号", "直径(mm)", "重量(kg/m)", "表面积(m2/m)", "截面积(cm2)",
+                                                   "1米重量(Kg)"}));
+    ASSERT_GT(Rows(), 0);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"1", "5.5", "0.187", "0.017", "0.238", "0.187"}));
+}
+
+TEST(BarTables, RailsOpenOnTheHeavy50KgRail) {
+    if (!CarriedTableText("热轧_钢轨")) GTEST_SKIP() << "热轧_钢轨 is not carried";
+    Click(ToolbarButton(2, QStringLiteral("钢轨")));
+    EXPECT_EQ(currentSubtype, 54);
+    ASSERT_GT(Rows(), 0);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"1", "重型50kg/m", "51.514", "51.514"}));
+    Click(ToolbarButton(5, QStringLiteral("起重机钢轨")));
+    EXPECT_EQ(Rows(), 4);
+    EXPECT_EQ(Row(3)[1], "QU120");
 }
 
 }  // namespace
