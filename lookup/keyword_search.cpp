@@ -1,5 +1,6 @@
 #include "keyword_search.h"
 
+#include "numbers.h"
 #include "shape_text.h"
 #include "size_table.h"
 #include "texts.h"
@@ -40,8 +41,30 @@ std::string QuoteSafe(const std::string& keyword) {
 
 }  // namespace
 
+std::string SearchKeyword(const std::string& typed) {
+    // What an input method or a hurried hand types: full-width forms, and a
+    // Latin x or a star for the times sign between two numbers.
+    const std::string s = NormalizeFullWidth(typed.c_str());
+    static const std::string kTimes = Gbk("×");
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c >= 0x81 && i + 1 < s.size()) {  // a two-byte character stays whole
+            out += s[i];
+            out += s[++i];
+            continue;
+        }
+        // A digit is never the second byte of a character, so the x after one stands alone.
+        const bool times = (c == 'x' || c == 'X' || c == '*') && i > 0 && digit(s[i - 1]) && i + 1 < s.size() &&
+                           digit(s[i + 1]);
+        out += times ? kTimes : std::string(1, s[i]);
+    }
+    return out;
+}
+
 std::string SearchFilterClause(const std::string& columns) {
-    const std::string k = QuoteSafe(ReadSearchKeyword());
+    const std::string k = QuoteSafe(SearchKeyword(ReadSearchKeyword()));
     std::string body;
     size_t start = 0;
     bool first = true;

@@ -1,6 +1,7 @@
 #include "size_table.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "db_state.h"
 #include "keyword_search.h"
@@ -22,6 +23,15 @@ constexpr int kDefaultFamily = 19;
 // Wire subtypes list their weight in kg per km.
 bool IsWireSubtype(int id) { return id == 56 || id == 57 || id == 58 || id == 59; }
 
+
+// A length so long that some row's piece would weigh "inf" is no length to show.
+bool WeighsFinitely(const ResultGrid& grid, int weightColumn, bool perKilometre, double length) {
+    for (int r = 1; r < grid.rowCount; ++r) {
+        const double w = ReadNumber(grid.Cell(r, weightColumn - 1));
+        if (!std::isfinite((perKilometre ? w / 1000 : w) * length)) return false;
+    }
+    return true;
+}
 
 std::u16string Field(int i) { return i == 0 ? std::u16string(u"number") : u"data" + GbkToUtf16(std::to_string(i)); }
 
@@ -145,7 +155,7 @@ void ShowSubtype(int subtype) {
     if (weightColumn > 0) {
         const std::string typed = ReadEditText(MainElement(41));
         length = typed.empty() ? 1.0 : ReadNumber(typed);
-        if (!IsPositive(length)) {
+        if (!IsPositive(length) || !WeighsFinitely(grid, weightColumn, IsWireSubtype(subtype), length)) {
             SetShapeText(statusText, Gbk("长度应为大于0的数值，否则按1米计算。"));
             length = 1.0;
         }

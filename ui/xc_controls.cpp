@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QXmlStreamReader>
 
+#include "internal/button_access.h"
 #include "internal/factory.h"
 #include "xc_element.h"
 #include "internal/object.h"
@@ -79,7 +80,7 @@ void XBtn_SetType(HELE button, int type) {
     if (e->buttonType == button_type_radio && e->parent && e->parent->kind == XKind::Toolbar)
         static_cast<XToolbarElement*>(e->parent)->bar()->radios()->removeButton(b);
     e->buttonType = type;
-    b->setCheckable(type == button_type_radio || type == button_type_check);
+    SetButtonCheckable(b, type == button_type_radio || type == button_type_check);
     if (type == button_type_radio && e->parent && e->parent->kind == XKind::Toolbar)
         static_cast<XToolbarElement*>(e->parent)->bar()->radios()->addButton(b);
 }

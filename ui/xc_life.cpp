@@ -21,6 +21,7 @@
 
 #include "codepage.h"
 #include "internal/archive.h"
+#include "internal/button_access.h"
 #include "internal/layout_builder.h"
 #include "internal/object.h"
 #include "internal/resources.h"
@@ -102,6 +103,7 @@ bool XInitXCGUI(const char*) {
     static char name[] = "sectionbook";
     static char* argv[] = {name, nullptr};
     app = new QApplication(argc, argv);
+    InstallButtonAccessibility();
     // The layouts name the Windows UI font; this machine's Chinese sans serves for it.
     QFont::insertSubstitution(QStringLiteral("微软雅黑"), QStringLiteral("WenQuanYi Micro Hei"));
     QFont::insertSubstitution(QStringLiteral("Microsoft YaHei"), QStringLiteral("WenQuanYi Micro Hei"));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -39,6 +40,18 @@ TEST(Artwork, EveryCataloguePictureLoadsAtItsSize) {
     }
     for (const char* extra : {"/Image/SectionBar/型钢.png", "/Image/SectionWeld/矩形管.png"})
         EXPECT_NE(LoadCataloguePicture(Utf8ToGbkBytes(extra)), nullptr) << extra;
+}
+
+// Each family button shows its own section: the welded ball is no tube.
+TEST(Artwork, FamilyIconsDifferFromEachOther) {
+    std::set<QByteArray> seen;
+    for (const char* name : {"圆管", "焊接球", "螺栓球", "箱型", "钢板"}) {
+        QImage icon(QStringLiteral(SB_ART_DIR "/Image/SectionWeld/") + QString::fromUtf8(name) + ".png");
+        ASSERT_FALSE(icon.isNull()) << name;
+        icon = icon.convertToFormat(QImage::Format_ARGB32);
+        EXPECT_TRUE(seen.insert(QByteArray(reinterpret_cast<const char*>(icon.constBits()), icon.sizeInBytes())).second)
+            << name << " looks like another family's icon";
+    }
 }
 
 TEST(Artwork, SectionBarButtonsHaveIcons) {

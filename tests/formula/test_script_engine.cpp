@@ -30,6 +30,31 @@ TEST(ScriptEngine, ArithmeticAndPrecedence) {
     EXPECT_EQ(Eval("1/3"), "0.333333333333333");
 }
 
+// What a calculation needs to tell a bad result from a missing one.
+TEST(ScriptEngine, TellsOverflowAndNegativePartsFromMalformedText) {
+    ScriptEngine engine;
+    EXPECT_EQ(engine.Eval("1e308*10"), "");
+    EXPECT_TRUE(engine.LastValueNotFinite());
+    EXPECT_EQ(engine.Eval("Math.sqrt(0-1)"), "");
+    EXPECT_TRUE(engine.LastValueNotFinite());
+    EXPECT_EQ(engine.Eval("1+*2"), "");
+    EXPECT_FALSE(engine.LastValueNotFinite());
+    // A web (h-t1-t2) below zero, in parentheses or brackets.
+    EXPECT_EQ(engine.Eval("200*12+(300-200-14)*8"), "3088");
+    EXPECT_FALSE(engine.LastHadNegativePart());
+    EXPECT_EQ(engine.Eval("200*200+(300-200-200)*8"), "39200");
+    EXPECT_TRUE(engine.LastHadNegativePart());
+    engine.Eval("[(300-400)*2]/100");
+    EXPECT_TRUE(engine.LastHadNegativePart());
+    // Under a root the sign of a part is free (a wedge's h1 - h2), and a bare difference is no part.
+    engine.Eval("Math.sqrt(1000*1000+(300-500)*(300-500))");
+    EXPECT_FALSE(engine.LastHadNegativePart());
+    engine.Eval("2-3");
+    EXPECT_FALSE(engine.LastHadNegativePart());
+    engine.Eval("1+*2");
+    EXPECT_FALSE(engine.LastHadNegativePart());
+}
+
 TEST(ScriptEngine, BracketsGroupLikeParentheses) {
     EXPECT_EQ(Eval("[3]+1"), "4");
     EXPECT_EQ(Eval("[1+2]*[3+4]"), "21");

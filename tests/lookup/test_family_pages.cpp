@@ -2,6 +2,8 @@
 // row, a long list, and the per-length column over every row.
 #include "window_driver.h"
 
+#include <QAccessible>
+
 #include <cmath>
 
 #include "carried_tables.h"
@@ -61,6 +63,49 @@ TEST(BarTables, RailsOpenOnTheHeavy50KgRail) {
     Click(ToolbarButton(5, QStringLiteral("起重机钢轨")));
     EXPECT_EQ(Rows(), 4);
     EXPECT_EQ(Row(3)[1], "QU120");
+}
+
+// A length so long that a piece would weigh "inf" is refused like a zero one.
+TEST(LengthColumn, OverflowingLengthCountsAsInvalid) {
+    Click(ToolbarButton(2, QStringLiteral("H型钢")));
+    Click(ToolbarButton(5, QStringLiteral("热轧H型钢-2017")));
+    XShapeText_SetText(statusText, u"");
+    TypeInto(41, "1e308");
+    EXPECT_EQ(Status(), "长度应为大于0的数值，否则按1米计算。");
+    EXPECT_EQ(Headers().back(), "1米重量(Kg)");
+    EXPECT_EQ(Row(0).back(), "16.9");
+    TypeInto(41, "1e300");  // large, but every piece still has a weight
+    EXPECT_EQ(Headers().back(), "1e+300米重量(Kg)");
+    TypeInto(41, "");
+}
+
+// The family and subtype buttons answer assistive tools and the keyboard as they answer a click.
+TEST(Buttons, AccessibleActionsAndSpacePressThem) {
+    QToolButton* family = ToolbarButton(2, QStringLiteral("工字钢"));
+    ASSERT_NE(family, nullptr);
+    EXPECT_TRUE(family->isCheckable());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(family);
+    ASSERT_NE(a, nullptr);
+    QAccessibleActionInterface* actions = a->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(currentSubtype, 1);
+    EXPECT_EQ(U8(XShapeText_GetText(MainElement(7))), "热轧工字钢");
+    EXPECT_TRUE(a->state().checked);
+
+    QToolButton* subtype = ToolbarButton(5, QStringLiteral("轻型工字钢"));
+    ASSERT_NE(subtype, nullptr);
+    QAccessible::queryAccessibleInterface(subtype)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(currentSubtype, 2);
+
+    QToolButton* channel = ToolbarButton(2, QStringLiteral("槽钢"));
+    ASSERT_NE(channel, nullptr);
+    channel->setFocus();
+    QTest::keyClick(channel, Qt::Key_Space);
+    EXPECT_EQ(currentSubtype, 4);
+    Click(ToolbarButton(2, QStringLiteral("H型钢")));
 }
 
 }  // namespace

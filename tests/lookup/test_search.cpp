@@ -32,6 +32,31 @@ TEST_F(Search79, KeywordMatchesIgnoringAsciiCase) {
     EXPECT_EQ(Row(0)[1], "HW100×100");
 }
 
+// Full-width input and a Latin x or star for the times sign find what "×" finds.
+TEST_F(Search79, KeywordAsPeopleTypeIt) {
+    Search(QStringLiteral("ＨＷ１００"));
+    ASSERT_EQ(Rows(), 1);
+    EXPECT_EQ(Row(0)[1], "HW100×100");
+    Search(QStringLiteral("100×100"));
+    const int times = Rows();
+    ASSERT_GT(times, 0);
+    for (const char* typed : {"100x100", "100X100", "100*100"}) {
+        Search(QString::fromUtf8(typed));
+        EXPECT_EQ(Rows(), times) << typed;
+    }
+    Search(QStringLiteral("HW100x"));  // no digit after the x: stays an x
+    EXPECT_EQ(Rows(), 0);
+}
+
+TEST(SearchKeyword, TimesSignOnlyBetweenDigits) {
+    EXPECT_EQ(GbkToUtf8(SearchKeyword(Utf8ToGbkBytes("HW100x100x6"))), "HW100×100×6");
+    EXPECT_EQ(GbkToUtf8(SearchKeyword(Utf8ToGbkBytes("x100*"))), "x100*");
+    EXPECT_EQ(GbkToUtf8(SearchKeyword(Utf8ToGbkBytes("ＴＮ５０"))), "TN50");
+    // The second byte of a two-byte character is never taken for an x.
+    const std::string gbk = Utf8ToGbkBytes("1亁2癤3");  // 81 78 and B0 58: an x and an X as second bytes
+    EXPECT_EQ(SearchKeyword(gbk), gbk);
+}
+
 TEST_F(Search79, WildcardsAndBlanks) {
     Search("%");
     EXPECT_EQ(Rows(), all);

@@ -25,6 +25,14 @@ void TypeDimension(const char* name, const QString& text) {
     TypeText(edit, text);
 }
 
+// The whole text in one change, as a paste or an input method commits it.
+void Paste(QLineEdit* edit, const QString& text) {
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+}
+
 std::string Text(int id) { return U8(XShapeText_GetText(MainElement(id))); }
 
 void Choose(const char* family) {
@@ -121,6 +129,58 @@ TEST(Calculator, MaterialsListWritesTheDensity) {
     QTest::keyClick(view, Qt::Key_Return);
     EXPECT_EQ(U8(XEdit_GetText(MainElement(23))), "2810");
     EXPECT_EQ(Text(18), "5.62Kg/m");  // 2000 mm2 * 2.81 g/cm3
+}
+
+// Inputs that would give a wrong number stop with a message and leave the
+// last good results on screen.
+TEST(Calculator, NoWrongNumberIsReportedAsDone) {
+    Choose("钢板");
+    TypeInto(36, "");
+    TypeInto(23, "7850");
+    TypeDimension("t", "10");
+    TypeDimension("b", "200");
+    ASSERT_EQ(Text(18), "15.7Kg/m");
+    const auto unchanged = [] {
+        EXPECT_EQ(Text(16), "20c㎡");
+        EXPECT_EQ(Text(18), "15.7Kg/m");
+        EXPECT_EQ(Text(20), "0.42㎡/m");
+    };
+    Paste(Input("t"), "1e308");  // b × t overflows
+    EXPECT_EQ(Status(), "计算结果无效，请检查输入的尺寸是否合理。");
+    unchanged();
+    Paste(Input("b"), "1e308");
+    EXPECT_EQ(Status(), "计算结果无效，请检查输入的尺寸是否合理。");
+    unchanged();
+    Paste(Input("t"), "10");
+    Paste(Input("b"), "200");
+    for (const char* density : {"abc", "-7850", "0"}) {
+        Paste(Widget<QLineEdit>(23), QString::fromUtf8(density));
+        EXPECT_EQ(Status(), "您输入的密度值有误，请检查后重新输入。") << density;
+        unchanged();
+    }
+    Paste(Widget<QLineEdit>(23), "7850");
+    EXPECT_EQ(Status(), "计算完成，你可以将结果复制到剪贴板。");
+    // A finite weight per metre whose total overflows.
+    Paste(Widget<QLineEdit>(36), "1e307");
+    EXPECT_EQ(Status(), "计算结果无效，请检查输入的尺寸是否合理。");
+    unchanged();
+    TypeInto(36, "");
+}
+
+TEST(Calculator, ContradictingDimensionsStop) {
+    Choose("H型钢");
+    TypeInto(36, "");
+    TypeInto(23, "7850");
+    TypeDimension("h", "300");
+    TypeDimension("b", "200");
+    TypeDimension("tw", "8");
+    TypeDimension("t1", "12");
+    TypeDimension("t2", "14");
+    ASSERT_EQ(Text(16), "73.92c㎡");
+    Paste(Input("t1"), "290");  // t1 + t2 > h: the web would be less than nothing
+    EXPECT_EQ(Status(), "计算结果无效，请检查输入的尺寸是否合理。");
+    EXPECT_EQ(Text(16), "73.92c㎡");
+    EXPECT_EQ(Text(18), "58.027Kg/m");
 }
 
 }  // namespace

@@ -78,7 +78,19 @@ QPainterPath FamilyOutline(const QString& n, const QRectF& r) {
                                  {r.right() - t, r.bottom() - t}, {r.left() + t, r.bottom() - t}}));
     }
     if (n == "钢板") return Box(r.left(), c.y() - h * 0.12, w, h * 0.24);
-    if (n == "焊接球") return Ring(c, w / 2, t);
+    if (n == "焊接球") {
+        // A hollow sphere of two halves: the shell, its equator where the halves are welded, and a
+        // meridian, so that it reads as a ball and not as the tube's ring.
+        const double r = w / 2, s = t * 0.6;
+        auto ellipse = [&](double rx, double ry) {
+            QPainterPath e;
+            e.addEllipse(c, rx, ry);
+            return e;
+        };
+        QPainterPath seam = ellipse(r, r * 0.32).subtracted(ellipse(r - s, r * 0.32 - s));
+        QPainterPath meridian = ellipse(r * 0.4, r).subtracted(ellipse(r * 0.4 - s * 0.8, r - s * 0.8));
+        return Ring(c, r, s).united(seam.intersected(Circle(c, r))).united(meridian.intersected(Circle(c, r)));
+    }
     if (n == "螺栓球") {
         QPainterPath p = Circle(c, w / 2);
         for (const QPointF& d : {QPointF(0, -w * 0.3), QPointF(w * 0.3, 0), QPointF(0, w * 0.3), QPointF(-w * 0.3, 0)})

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QXmlStreamReader>
 
+#include "button_access.h"
 #include "factory.h"
 #include "list_view.h"
 #include "resources.h"
@@ -121,7 +122,7 @@ struct Builder {
             b->setText(a.value("caption").toString());
             const QString type = a.value("type").toString();
             if (type == QLatin1String("check") || type == QLatin1String("radio")) {
-                b->setCheckable(true);
+                SetButtonCheckable(b, true);
                 e->buttonType = type == QLatin1String("check") ? button_type_check : button_type_radio;
                 if (e->buttonType == button_type_radio && parent->kind == XKind::Toolbar)
                     static_cast<XToolbarElement*>(parent)->bar()->radios()->addButton(b);

@@ -1,5 +1,6 @@
 #include "calculation.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,18 @@ bool CleanNumber(const std::string& typed, std::string& number) {
     return true;
 }
 
-double Evaluated(ScriptEngine& engine, const std::string& formula) { return RoundTo(ReadNumber(engine.Eval(formula)), 3); }
+// A result rounded to three decimals; false when it is not a finite number
+// at any step, evaluation or rounding, so that no overflow shows as a value.
+bool Rounded(double value, double& rounded) {
+    if (!std::isfinite(value) || !std::isfinite(std::fabs(value) * 1000)) return false;
+    rounded = RoundTo(value, 3) + 0.0;  // no "-0"
+    return true;
+}
+
+bool Evaluated(ScriptEngine& engine, const std::string& formula, double& rounded) {
+    const double value = ReadNumber(engine.Eval(formula));
+    return !engine.LastValueNotFinite() && !engine.LastHadNegativePart() && Rounded(value, rounded);
+}
 
 void Stop(const std::string& message) { SetShapeText(statusText, message); }
 
@@ -55,13 +67,12 @@ int Calculate(HELE, bool*) {
     bindings.push_back({"l", "1000"});
     const std::string density = ReadEditText(MainElement(23));
     if (density.empty()) return Stop(Gbk("你还没有选择材质类型，将影响重量相关的计算。")), 0;
+    // A density that is no positive number would report a weight of 0 or below as done.
+    if (!IsPositive(ReadNumber(density))) return Stop(Gbk("您输入的密度值有误，请检查后重新输入。")), 0;
     bindings.push_back({"p", WriteNumber(ReadNumber(density) / 1000)});
     // 5-6.
     FamilyFormulas f = ReadFamilyFormulas(family);
-    std::string& area = f.area;
-    std::string& weight = f.weight;
-    std::string& surface = f.surface;
-    PrepareFamilyFormulas(area, weight, surface, bindings);
+    PrepareFamilyFormulas(f.area, f.weight, f.surface, bindings);
     // 7.
     const std::string lengthText = ReadEditText(MainElement(36));
     double length = 0;
@@ -69,16 +80,22 @@ int Calculate(HELE, bool*) {
         length = ReadNumber(lengthText);
         if (!IsPositive(length)) return Stop(Gbk("要计算的长度值输入不正确，应为不小于0的数值。")), 0;
     }
-    // 8-11.
-    SetShapeText(MainElement(16), WriteNumber(Evaluated(engine, area)) + Gbk("c㎡"));
-    const std::string perMetre = WriteNumber(Evaluated(engine, weight));
+    // 8-11. Every result is checked before any is shown: dimensions that
+    // contradict each other (t1 + t2 > h) or overflow give no result at all.
+    double area = 0, perMetre = 0, surfaceArea = 0, total = 0;
+    bool valid = Evaluated(engine, f.area, area) && Evaluated(engine, f.weight, perMetre) &&
+                 Evaluated(engine, f.surface, surfaceArea) && area >= 0 && perMetre >= 0;
+    const std::string perMetreText = WriteNumber(perMetre);
+    if (valid && IsPositive(length)) valid = Rounded(ReadNumber(perMetreText) * length, total);
+    if (!valid) return Stop(Gbk("计算结果无效，请检查输入的尺寸是否合理。")), 0;
+    SetShapeText(MainElement(16), WriteNumber(area) + Gbk("c㎡"));
     if (IsPositive(length)) {
-        const double total = RoundTo(ReadNumber(perMetre) * length, 3);
-        SetShapeText(MainElement(18), WriteNumber(length) + Gbk("m×") + perMetre + Gbk("Kg/m=") + WriteNumber(total) + "Kg");
+        SetShapeText(MainElement(18),
+                     WriteNumber(length) + Gbk("m×") + perMetreText + Gbk("Kg/m=") + WriteNumber(total) + "Kg");
     } else {
-        SetShapeText(MainElement(18), perMetre + "Kg/m");
+        SetShapeText(MainElement(18), perMetreText + "Kg/m");
     }
-    SetShapeText(MainElement(20), WriteNumber(Evaluated(engine, surface)) + Gbk("㎡/m"));
+    SetShapeText(MainElement(20), WriteNumber(surfaceArea) + Gbk("㎡/m"));
     // 12-13.
     SetShapeText(statusText, Gbk("计算完成，你可以将结果复制到剪贴板。"));
     for (int id : {33, 34, 35}) XEle_RegEventC1(MainElement(id), XE_BNCLICK, &CopyCalculatorResult);

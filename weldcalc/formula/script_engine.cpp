@@ -43,6 +43,11 @@ public:
         return pos_ == s_.size();
     }
 
+    // A bracketed part came out below zero outside any square root: in a
+    // section formula that is a length of material less than nothing, such
+    // as the web h - t1 - t2. Under a root the sign of a part may be anything.
+    bool NegativePart() const { return negativePart_; }
+
 private:
     void Skip() {
         while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r'))
@@ -103,6 +108,7 @@ private:
         ++pos_;
         if (!Expression(value) || !Peek(close)) return false;
         ++pos_;
+        if (value < 0 && roots_ == 0) negativePart_ = true;
         return true;
     }
 
@@ -117,7 +123,10 @@ private:
         if (s_.compare(pos_, std::strlen(kSqrt), kSqrt) == 0) {
             pos_ += std::strlen(kSqrt);
             if (!Peek('(')) return false;
-            if (!Group(')', value)) return false;
+            ++roots_;
+            const bool ok = Group(')', value);
+            --roots_;
+            if (!ok) return false;
             value = std::sqrt(value);
             return true;
         }
@@ -153,21 +162,31 @@ private:
     const std::string& s_;
     size_t pos_ = 0;
     int depth_ = 0;
+    int roots_ = 0;
+    bool negativePart_ = false;
 };
 
 }  // namespace
 
-bool EvaluateFormula(const std::string& expression, double& value) {
+bool EvaluateFormula(const std::string& expression, double& value, bool& notFinite, bool& negativePart) {
     Parser parser(expression);
     double v = 0;
-    if (!parser.Parse(v) || !std::isfinite(v)) return false;
+    const bool parsed = parser.Parse(v);
+    notFinite = parsed && !std::isfinite(v);
+    negativePart = parsed && parser.NegativePart();
+    if (!parsed || notFinite) return false;
     value = v;
     return true;
 }
 
+bool EvaluateFormula(const std::string& expression, double& value) {
+    bool notFinite = false, negativePart = false;
+    return EvaluateFormula(expression, value, notFinite, negativePart);
+}
+
 std::string ScriptEngine::Eval(const std::string& expression) {
     double value = 0;
-    if (!EvaluateFormula(expression, value)) return {};
+    if (!EvaluateFormula(expression, value, lastNotFinite_, lastNegativePart_)) return {};
     if (value == 0) value = 0;  // no "-0"
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
