@@ -108,4 +108,29 @@ TEST(Buttons, AccessibleActionsAndSpacePressThem) {
     Click(ToolbarButton(2, QStringLiteral("H型钢")));
 }
 
+// Wire weighs in kg per km: its header says so and a piece is weighed per metre.
+TEST(WireTables, WeightPerKilometre) {
+    if (!CarriedTableText("热轧_钢丝")) GTEST_SKIP() << "热轧_钢丝 is not carried";
+    TypeInto(41, "");
+    Click(ToolbarButton(2, QStringLiteral("钢丝")));
+    EXPECT_EQ(currentSubtype, 56);
+    EXPECT_EQ(Headers(), (std::vector<std::string>{"序号", "直径(mm)", "重量（Kg/km）", "截面积(cm2)", "1米重量(Kg)"}));
+    ASSERT_EQ(Rows(), 1);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"1", "0.05 ", "0.016 ", "0.0020 ", "0.000016"}));
+}
+
+// Plates have no per-length column, so a bad length says nothing.
+TEST(PlateTables, NoPerLengthColumn) {
+    if (!CarriedTableText("热轧_钢板")) GTEST_SKIP() << "热轧_钢板 is not carried";
+    Click(ToolbarButton(2, QStringLiteral("钢板")));
+    EXPECT_EQ(currentSubtype, 42);
+    EXPECT_EQ(XToolBar_GetCount(MainElement(5)), 7);
+    XShapeText_SetText(statusText, u"");
+    TypeInto(41, "abc");
+    EXPECT_EQ(Headers(), (std::vector<std::string>{"序号", "厚度(mm)", "重量(kg/m2)"}));
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"1", "0.20 ", "1.570 "}));
+    EXPECT_EQ(Status(), "");
+    TypeInto(41, "");
+}
+
 }  // namespace

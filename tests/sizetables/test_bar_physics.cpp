@@ -87,3 +87,22 @@ TEST_P(BarPhysics, AreaWeightAndSurfaceFollowTheSection) {
 INSTANTIATE_TEST_SUITE_P(SizeTables, BarPhysics, ::testing::Values("热轧_圆钢", "热轧_多边形钢"));
 
 }  // namespace
+
+namespace {
+
+// Plate weighs 7.85 t kg/m², printed to three decimals.
+TEST(PlatePhysics, WeightIsSteelDensityTimesThickness) {
+    BuildCatalogue();
+    const SizeTable t = LoadSizeTable("热轧_钢板");
+    int checked = 0;
+    for (size_t i = 0; i < t.rows.size(); ++i) {
+        auto thickness = Printed(t.Cell(i, "厚度")), weight = Printed(t.Cell(i, "钢板重量"));
+        if (t.rows[i][1] != "42") continue;
+        ASSERT_TRUE(thickness && weight) << "row " << t.rows[i][0];
+        EXPECT_NEAR(*weight, 7.85 * *thickness, HalfUnit(t.Cell(i, "钢板重量")) + 1e-9) << "row " << t.rows[i][0];
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
+
+}  // namespace

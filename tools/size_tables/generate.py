@@ -387,6 +387,40 @@ def rail_table():
     return cols, table
 
 
+def plate_table():
+    cols = ["ID", "SUBTYPEID", "厚度", "钢板重量", "规格"]
+    # The handbook's plate list: only its first two rows are confirmed; weight 7.85 t kg/m2.
+    table = []
+    for i, src in enumerate(reference.rows("plate", "plate_handbook-p6.17.csv")):
+        t = src["厚度(mm)"]
+        if fixed(7.85 * float(t), 3) != src["理论重量(kg/m2)"]:
+            raise ValueError(f"plate {t}: {src['理论重量(kg/m2)']} is not 7.85 t")
+        table.append([str(i + 1), "42", t + " ", src["理论重量(kg/m2)"] + " ", ""])
+    table += [[str(i), "", "", "", ""] for i in range(254, 501)]
+    return cols, table
+
+
+def wire_table():
+    cols = ["ID", "SUBTYPEID", "直径", "边长", "重量", "截面积", "轧痕深度"]
+    return cols, [["1", "56", "0.05 ", "", "0.016 ", "0.0020 ", ""], ["114", "", "", "", "", "", ""]]
+
+
+def bolt_table():
+    cols = ["ID", "SUBTYPEID", "规格", "公称长度", "螺栓重量"]
+    return cols, [["1", "77", "M16", "45", "221.3"], ["182", "78", "M24", "150", "987"]]
+
+
+def sandwich_panel_table():
+    cols = ["ID", "SUBTYPEID", "板型", "板厚", "板重", "材质"]
+    return cols, [["1", "50", "JYJB41-500-1000", "50", "12.5", ""], ["81", "50", "JXB44-333-1000", "80", "", ""]]
+
+
+def profiled_sheet_table():
+    cols = ["ID", "SUBTYPEID", "板型", "有效宽度", "展开宽度", "板厚", "压型钢板板重"]
+    return cols, [["1", "51", "YX100-600", "600", "900", "0.75", "5.299"],
+                  ["40", "51", "YX35-190-760", "760(950)", "1000(1200)", "0.5", "3.925(4.71)"]]
+
+
 TABLES = {
     "热轧_工字钢": i_beam_table,
     "热轧_槽钢": channel_table,
@@ -402,6 +436,11 @@ TABLES = {
     "热轧_圆钢": round_bar_table,
     "热轧_多边形钢": polygon_bar_table,
     "热轧_钢轨": rail_table,
+    "热轧_钢板": plate_table,
+    "热轧_钢丝": wire_table,
+    "热轧_螺栓": bolt_table,
+    "热轧_夹芯板": sandwich_panel_table,
+    "热轧_压型钢板": profiled_sheet_table,
 }
 
 

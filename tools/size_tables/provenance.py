@@ -417,6 +417,51 @@ first is the catalogue's. The 10th rail of the catalogue is named by no source."
 YB/T 5055 (edition not stated by the sources), the four crane rails QU70,
 QU80, QU100, QU120 (IDs 11–14), printed weights without trailing zeros as the
 fixed row ("118.1") shows."""),
+    # 热轧_钢板
+    Subtype(42, "钢板", "热轧_钢板", 95, TRANSCRIBED,
+            "数值依据：手册“钢板及钢带理论重量”表（p6.17）已核实的前两行；重量 = 7.85 × 厚度；其余厚度尚未找到出处",
+            """
+The handbook table "钢板及钢带理论重量" (p6.17) that the catalogue's first row
+comes from: only its first two rows, 0.20 → 1.570 and 0.25 → 1.963 kg/m², are
+confirmed by a source here (`../shared/reference/plate/`), and only they are
+carried (IDs 1–2; the 247 empty rows stand at IDs 254–500). The rule of the
+table, 7.85 × t to three decimals, holds for both. A thickness list from a
+weight lookup (69 thicknesses, no handbook named) was not used: it is no copy
+of this table.""",
+            needs="the handbook table 钢板及钢带理论重量 (p6.17), its 95 thicknesses"),
+    Subtype(47, "钢板网", "热轧_钢板", 40, NONE,
+            NO_DATA + "：QB/T 2959-2008 钢板网的规格与重量表尚未找到",
+            "Not carried: no printed table is at hand, and the weights do not follow from one formula.",
+            needs="QB/T 2959-2008 钢板网, its table of designations and weights (kg/m²)"),
+    Subtype(48, "钢格板", "热轧_钢板", 30, NONE,
+            NO_DATA + "：YB/T 4001.1-2007 钢格栅板的规格与重量表尚未找到",
+            "Not carried: no printed table is at hand, and the weights do not follow from one formula.",
+            needs="YB/T 4001.1-2007 钢格栅板及配套件, its table of gratings and weights (kg/m²)"),
+    # 热轧_钢丝
+    Subtype(56, "冷拉圆钢丝", "热轧_钢丝", 53, FIXED,
+            "仅目录给定的首行 0.05；GB/T 342-2017 冷拉圆钢丝的尺寸表尚未收录",
+            "Only the catalogue's fixed first row (0.05 mm, 0.016 kg/km, 0.0020 mm²); the table ends with "
+            "the catalogue's empty row 114.",
+            needs="GB/T 342-2017, its table of round-wire diameters"),
+    # 热轧_螺栓, 热轧_夹芯板, 热轧_压型钢板
+    Subtype(77, "大六角高强螺栓", "热轧_螺栓", 117, FIXED,
+            "仅目录给定的首行 M16×45；大六角高强度螺栓连接副的重量表尚未找到",
+            "Only the catalogue's fixed first row (M16, 45 mm, 221.3 kg per thousand sets).",
+            needs="the table of weights per thousand sets of high-strength large hexagon bolt assemblies "
+                  "(GB/T 1228–1231 sizes), as the handbook prints it"),
+    Subtype(78, "扭剪型高强螺栓", "热轧_螺栓", 65, FIXED,
+            "仅目录给定的末行 M24×150；扭剪型高强度螺栓连接副的重量表尚未找到",
+            "Only the catalogue's fixed last row (M24, 150 mm, 987 kg per thousand sets).",
+            needs="the table of weights per thousand sets of torshear bolt assemblies (GB/T 3632 sizes)"),
+    Subtype(50, "夹芯板", "热轧_夹芯板", 81, FIXED,
+            "仅目录给定的首末两行；01J925-1、08J925-3 的夹芯板表尚未找到",
+            "Only the catalogue's fixed rows JYJB41-500-1000 and JXB44-333-1000.",
+            needs="the sandwich-panel tables of 01J925-1 and 08J925-3 (板型, 板厚, 板重, 材质)"),
+    Subtype(51, "压型钢板", "热轧_压型钢板", 162, FIXED,
+            "仅目录给定的两行 YX100-600 与 YX35-190-760；01J925-1、06J925-2、08J925-3 的压型钢板表尚未找到",
+            "Only the catalogue's fixed rows 1 (YX100-600) and 40 (YX35-190-760). Their weights fit 7.85 × t × "
+            "展开宽度 / 1000, but the sheet list itself has no source here.",
+            needs="the profiled-sheet tables of 01J925-1, 06J925-2 and 08J925-3"),
 ]
 
 BY_ID = {s.id: s for s in SUBTYPES}
