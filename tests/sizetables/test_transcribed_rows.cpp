@@ -131,10 +131,10 @@ const std::vector<Transcription>& Transcriptions() {
          {}, {}},
         {"热轧_圆钢", "21", "gbt702", "gbt702-2017_round.csv",
          [](const ReferenceRow& r) { return KeyOfColumns(r, {"直径d(mm)"}); }, ByColumns({"直径"}),
-         {{"重量", "理论重量(kg/m)"}}, {}, {}},
+         {{"重量", "理论重量(kg/m)"}}, {}, {}, 1},  // 380 mm, from the write-downs
         {"热轧_多边形钢", "62", "gbt702", "gbt702-2008_square.csv",
          [](const ReferenceRow& r) { return KeyOfColumns(r, {"边长a(mm)"}); }, ByColumns({"边长"}),
-         {{"重量", "GB/T702-2008理论重量(kg/m)"}}, {}, {}},
+         {{"重量", "GB/T702-2008理论重量(kg/m)"}}, {}, {}, 21},  // 110-250 mm, from the write-downs
         {"热轧_多边形钢", "66", "gbt702", "gbt705-1989_hexagon.csv",
          [](const ReferenceRow& r) { return KeyOfColumns(r, {"对边距离s(mm)"}); }, ByColumns({"对边距离"}),
          {{"重量", "理论重量(kg/m)"}, {"截面积", "截面面积(cm2)"}}, {}, {}},

@@ -14,6 +14,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import cold_formed
 import gb11263
 import gb706
+import gbt702
 import gbt3091
 import gbt6728
 import light_series
@@ -351,6 +352,10 @@ def round_bar_table():
         # The 2017 weights the transcription has are printed; above 53 mm they are computed.
         weight = src["理论重量(kg/m)"] or significant(area * 0.785, 3)
         table.append([str(i + 1), "21", src["直径d(mm)"], weight, fixed(math.pi * d / 1000, 3), fixed(area, 3)])
+    for d in gbt702.ROUND_ABOVE_TRANSCRIPTION:
+        area = math.pi * d * d / 4 / 100
+        table.append([str(len(table) + 1), "21", number(d), significant(area * 0.785, 3), fixed(math.pi * d / 1000, 3),
+                      fixed(area, 3)])
     table.append(["327", "49", "400", "986 ", "1.257", "1256.637"])
     return cols, table
 
@@ -362,6 +367,9 @@ def polygon_bar_table():
         a = float(src["边长a(mm)"])
         table.append([str(i + 1), "62", src["边长a(mm)"], src["GB/T702-2008理论重量(kg/m)"], fixed(4 * a / 1000, 2, True),
                       plain(fixed(a * a / 100, 2)), "", "", ""])
+    for a in gbt702.SQUARE_ABOVE_105:
+        table.append([str(len(table) + 1), "62", number(a), significant(a * a / 100 * 0.785, 3),
+                      fixed(4 * a / 1000, 2, True), plain(fixed(a * a / 100, 2)), "", "", ""])
     if table[0] != ["1", "62", "5.5", "0.237", "0.02 ", "0.3", "", "", ""]:
         raise ValueError(f"热轧_多边形钢 row 1 is {table[0]}")
     # Hexagons and octagons across flats, as GB/T 705-1989 printed them.
@@ -371,6 +379,10 @@ def polygon_bar_table():
             s = float(src["对边距离s(mm)"])
             table.append([str(first + i), subtype, "", src["理论重量(kg/m)"], fixed(outline * s / 1000, 3),
                           src["截面面积(cm2)"], "", "", src["对边距离s(mm)"]])
+    for i, (b, t) in enumerate(gbt702.flat_sizes()):
+        area = b * t / 100
+        table.append([str(278 + i), "68", "", significant(area * 0.785, 3), fixed(2 * (b + t) / 1000, 3),
+                      plain(fixed(area, 2)), number(b), number(t), ""])
     table.append(["1895", "64", "400", "1256 ", "1.6", "1600", "", "", ""])
     return cols, table
 

@@ -355,32 +355,37 @@ as printed.""",
             needs="GB/T 3094-2012 annex A, the rectangular-tube table"),
     # 热轧_圆钢
     Subtype(21, "热轧圆钢", "热轧_圆钢", 89, TRANSCRIBED,
-            "数值依据：GB/T 702-2017 圆钢的直径（公开转录）；5.5~53 mm 为2017印刷重量，其余重量与截面积 π·d·d/4、表面积 π·d 按公式计算",
+            "数值依据：GB/T 702-2017 圆钢的直径（公开转录，380 mm 按两份独立记录）；5.5~53 mm 为2017印刷重量，其余重量与截面积 π·d·d/4、表面积 π·d 按公式计算",
             """
-GB/T 702-2017 table 4, the 88 diameters of the transcription in
-`../shared/reference/gbt702/` (5.5 to 370 mm, IDs 1–88). Weights of 5.5–53 mm
-are the printed 2017 weights; above 53 mm they are computed, 0.785 × πd²/4 to
-three significant digits (the 2008 weights of 55–105 mm in the transcription
-were not used: 55 mm prints 18.6 there, the formula gives 18.7). Area πd²/4 in
-cm² to three decimals, surface area πd/1000 to three decimals, as the fixed
-row (5.5: 0.187, 0.017, 0.238) prints them. The 89th diameter, probably 380 mm,
-is printed in no source seen.""",
-            needs="GB/T 702-2017 table 4 whole (weights of 55–370 mm and whether 380 mm is listed)"),
+GB/T 702-2017 table 4: the 88 diameters of the transcription in
+`../shared/reference/gbt702/` (5.5 to 370 mm, IDs 1–88), and 380 mm (ID 89),
+which the transcription lacks and both independent write-downs of the
+standard's list give. Weights of 5.5–53 mm are the printed 2017 weights; above
+53 mm they are computed, 0.785 × πd²/4 to three significant digits (the 2008
+weights of 55–105 mm in the transcription were not used: 55 mm prints 18.6
+there, the formula gives 18.7). Area πd²/4 in cm² to three decimals, surface
+area πd/1000 to three decimals, as the fixed row (5.5: 0.187, 0.017, 0.238)
+prints them. Both write-downs agreed on every diameter above 250 mm.""",
+            needs="GB/T 702-2017 table 4 whole, to check the computed weights of 55–380 mm"),
     Subtype(49, "锻制圆钢", "热轧_圆钢", 47, FIXED,
             "仅目录给定的末行 400；GB/T 908-2019 锻制圆钢表尚未收录",
             "Only the catalogue's fixed last row (400 mm, 986 kg/m).",
             needs="GB/T 908-2019, the table of forged round bars"),
     # 热轧_多边形钢
     Subtype(62, "热轧方钢", "热轧_多边形钢", 81, TRANSCRIBED,
-            "数值依据：GB/T 702-2008 方钢边长 5.5~105 mm 及其印刷重量（公开转录；GB/T 702-2017 的方钢表未见）；截面积 a·a、表面积 4a 按公式计算",
+            "数值依据：GB/T 702-2008 方钢边长 5.5~105 mm 及其印刷重量（公开转录；GB/T 702-2017 的方钢表未见）；110~250 mm 按两份独立记录，重量按公式；截面积 a·a、表面积 4a 按公式计算",
             """
 The 55 square sides 5.5–105 mm of GB/T 702-2008 with their printed 2008
-weights, from the transcription (IDs 1–55); the 2017 list was not found.
-Area a²/100 to two decimals without trailing zeros, surface area 4a/1000 to two
-decimals with a trailing blank, as the fixed row (5.5: 0.237, 0.02, 0.3) prints
-them.""",
+weights, from the transcription (IDs 1–55); the 2017 list was not found. The
+sides above 105 mm were written down twice, independently: both give 110 to
+170 in steps of 5, then 180 to 250 in steps of 10 (21 sides, IDs 56–76), with
+the weight computed, 0.785 × a² to three significant digits. One write-down
+goes on to 260, 270, 280, 290 and 300 (which would make the catalogue's 81);
+the other stops at 250: those five are not carried. Area a²/100 to two decimals
+without trailing zeros, surface area 4a/1000 to two decimals with a trailing
+blank, as the fixed row (5.5: 0.237, 0.02, 0.3) prints them.""",
             errata=["53: printed 22.0 kg/m, 0.785 × 28.09 cm² gives 22.05 (rounds to 22.1); kept as printed"],
-            needs="GB/T 702-2017's square-bar table (81 rows, sides above 105 mm)"),
+            needs="GB/T 702-2017's square-bar table (81 rows: whether 260–300 mm are listed, and its weights)"),
     Subtype(64, "锻造方钢", "热轧_多边形钢", 47, FIXED,
             "仅目录给定的末行 400；GB/T 908-2019 锻制方钢表尚未收录",
             "Only the catalogue's fixed last row (400 mm, ID 1895, which the catalogue puts after every other "
@@ -462,6 +467,31 @@ of this table.""",
             "Only the catalogue's fixed rows 1 (YX100-600) and 40 (YX35-190-760). Their weights fit 7.85 × t × "
             "展开宽度 / 1000, but the sheet list itself has no source here.",
             needs="the profiled-sheet tables of 01J925-1, 06J925-2 and 08J925-3"),
+    Subtype(68, "热轧扁钢", "热轧_多边形钢", 616, REBUILT,
+            "数值依据：GB/T 702-2017 热轧扁钢的宽度×厚度组合（两份独立记录一致的部分）；截面积 b·t、重量、表面积按公式计算；未与印刷版逐行核对",
+            """
+GB/T 702-2017's table of hot-rolled flats, rebuilt: widths 10 to 200 mm, each
+with its run of thicknesses on the table's series 3–12, 14, 16, 18, 20, 22, 25,
+28, 30, 32, 36, 40, 45, 50, 56, 60, written down twice, independently. Both
+give the same widths and thickness series and the same thinnest thickness of
+nearly every run; they differ on where the thicker runs end. Carried are the
+529 sizes both list (IDs 278–806): each width from its thinnest thickness to
+the thinner of the two thickest ones. The other write-down's runs, which make
+exactly the catalogue's 616, add: 25, 28: 16; 30, 32: 18–20; 35: 22–28; 40:
+25–28; 45, 50: 28–36; 55: 30–36; 60, 65: 32–45; 70: 36–45; 75: 40–45; 80: 4
+and 40–56; 85–110: 45–60; 120: 5 and 50–60; 125, 130: 6 and 56–60; 140, 150: 7
+and 60; 160–200: 7–9. Computed: area b·t/100 to two decimals without trailing
+zeros, weight 0.785 × area to three significant digits, surface area the
+outline 2(b + t)/1000 to three decimals.""",
+            needs="GB/T 702-2017's flat-bar table, to settle the 87 sizes the write-downs disagree on"),
+    Subtype(71, "热轧工具扁钢", "热轧_多边形钢", 382, NONE,
+            NO_DATA + "：GB/T 702-2017 热轧工具钢扁钢的宽度×厚度表，两份独立记录未能给出一致的组合",
+            """
+Not carried: both write-downs of GB/T 702-2017's tool-steel flats give the same
+thickness series (4, 6, 8, 10, 13, 16, 18, 20, 23, 25, 28, 32, 36, 40, 45, 50,
+56, 63, 71, 80, 90, 100), but only one gives the thickness run of each width,
+so no size is agreed.""",
+            needs="GB/T 702-2017's tool-steel flat-bar table (widths 10–310 with their thickness runs)"),
 ]
 
 BY_ID = {s.id: s for s in SUBTYPES}
