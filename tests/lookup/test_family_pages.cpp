@@ -133,4 +133,27 @@ TEST(PlateTables, NoPerLengthColumn) {
     TypeInto(41, "");
 }
 
+// The largest list: every seamless tube, and a search inside it.
+TEST(TubeTables, SeamlessTubesAndASearchAmongThem) {
+    Click(ToolbarButton(2, QStringLiteral("圆管")));
+    Click(ToolbarButton(5, QStringLiteral("普通无缝钢管")));
+    ASSERT_EQ(currentSubtype, 38);
+    const std::string carried = QueryFirstValue("select count(*) from " + Utf8ToGbkBytes("热轧_圆管") + " where SUBTYPEID=38");
+    EXPECT_EQ(Rows(), std::stoi(carried));
+    EXPECT_GT(Rows(), 2500);
+    TypeInto(29, "219");
+    Click(Widget<QToolButton>(28));
+    ASSERT_GT(Rows(), 0);
+    for (int r = 0; r < Rows(); ++r) {
+        const std::vector<std::string> row = Row(r);
+        // The shown columns, not the per-length one the search does not look at.
+        bool found = false;
+        for (size_t c = 1; c + 1 < row.size(); ++c) found = found || row[c].find("219") != std::string::npos;
+        EXPECT_TRUE(found) << "row " << r << " " << row[1];
+    }
+    TypeInto(29, "");
+    ShowSubtype(38);
+    EXPECT_EQ(Rows(), std::stoi(carried));
+}
+
 }  // namespace

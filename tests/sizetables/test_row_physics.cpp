@@ -167,7 +167,7 @@ std::optional<double> Lead(const SizeTable& t, size_t row, const char* column) {
 }
 
 std::optional<Geometry> RoundTube(const SizeTable& t, size_t i) {
-    auto D = Lead(t, i, "公称外径"), s = Num(t, i, "公称壁厚");
+    auto D = Lead(t, i, "公称外径"), s = Lead(t, i, "公称壁厚");
     if (!D || !s || t.Cell(i, "规格").empty()) return std::nullopt;
     return Geometry{M_PI * (*D - *s) * *s, M_PI * *D, {}};
 }
@@ -345,7 +345,7 @@ TEST(TubePhysics, WeightFollowsDiameterAndWall) {
     std::vector<std::pair<double, double>> zinc;  // wall, coefficient
     for (size_t i = 0; i < t.rows.size(); ++i) {
         const std::string& id = t.rows[i][0];
-        auto D = Lead(t, i, "公称外径"), s = Num(t, i, "公称壁厚");
+        auto D = Lead(t, i, "公称外径"), s = Lead(t, i, "公称壁厚");
         const std::string& w = t.Cell(i, "重量");
         auto weight = Printed(w);
         if (!D || !s || !weight) continue;
@@ -360,16 +360,41 @@ TEST(TubePhysics, WeightFollowsDiameterAndWall) {
             EXPECT_TRUE(ok || Erratum(t.name, id, "weight")) << "row " << id << ": " << w << " against " << black;
             if (Erratum(t.name, id, "weight")) EXPECT_FALSE(ok) << "row " << id << " is listed as an erratum but agrees";
         }
-        const std::vector<double> shown = DesignationNumbers(t.Cell(i, "规格"));
-        if (!shown.empty()) {
-            EXPECT_EQ(shown.front(), *D) << "row " << id;
-            EXPECT_EQ(shown.back(), *s) << "row " << id;
+        // The designation shows the diameter and wall columns, brackets included.
+        if (!t.Cell(i, "规格").empty()) {
+            EXPECT_EQ(t.Cell(i, "规格"), "D" + t.Cell(i, "公称外径") + "×" + Trimmed(t.Cell(i, "公称壁厚"))) << "row " << id;
         }
     }
     ASSERT_FALSE(zinc.empty());
     std::sort(zinc.begin(), zinc.end());
     for (size_t k = 1; k < zinc.size(); ++k) {
         EXPECT_LE(zinc[k].second, zinc[k - 1].second + 0.001) << "wall " << zinc[k].first;
+    }
+}
+
+// The seamless tubes follow their series: diameters ascending, and each
+// diameter's walls one unbroken run of the table's wall columns.
+TEST(TubePhysics, SeamlessTubesFollowTheirSeries) {
+    BuildCatalogue();
+    const SizeTable t = LoadSizeTable("热轧_圆管");
+    const std::vector<size_t> rows = t.RowsOf("38");
+    ASSERT_GT(rows.size(), 2500u);
+    std::set<double> walls;
+    for (size_t i : rows) walls.insert(*Lead(t, i, "公称壁厚"));
+    const std::vector<double> series(walls.begin(), walls.end());
+    double previousD = 0, previousWall = 0;
+    for (size_t i : rows) {
+        const double D = *Lead(t, i, "公称外径"), wall = *Lead(t, i, "公称壁厚");
+        ASSERT_GE(D, previousD) << "row " << t.rows[i][0];
+        if (D == previousD) {
+            // The next column of the series, none skipped.
+            auto at = std::find(series.begin(), series.end(), previousWall);
+            ASSERT_NE(at + 1, series.end());
+            EXPECT_EQ(*(at + 1), wall) << "row " << t.rows[i][0] << ": D" << D << " skips a wall";
+        }
+        EXPECT_LT(2 * wall, D) << "row " << t.rows[i][0];
+        previousD = D;
+        previousWall = wall;
     }
 }
 

@@ -15,6 +15,7 @@ import cold_formed
 import gb11263
 import gb706
 import gbt702
+import gbt17395
 import gbt3091
 import gbt6728
 import light_series
@@ -298,6 +299,12 @@ def round_tube_table():
         table.append([str(3272 + i), "41", f"D{outside}×{number(t)}", src["理论重量M(kg/m)"] + " ",
                       fixed(math.pi * D / 1000, 3, True), fixed(gbt6728.round_area_mm2(D, t) / 100, 2, True),
                       outside, number(t) + " ", ""])
+    # Ordinary seamless tubes close the table, from ID 3364.
+    for i, (outside, wall) in enumerate(gbt17395.sizes()):
+        D, t = gbt17395.main_value(outside), gbt17395.main_value(wall)
+        w = gbt3091.black_weight(D, t)
+        table.append([str(3364 + i), "38", f"D{outside}×{wall}", fixed(w, 3 if w < 1 else 2),
+                      fixed(math.pi * D / 1000, 3), fixed(math.pi * (D - t) * t / 100, 3), outside, wall, ""])
     return cols, table
 
 

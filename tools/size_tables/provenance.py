@@ -492,6 +492,33 @@ thickness series (4, 6, 8, 10, 13, 16, 18, 20, 23, 25, 28, 32, 36, 40, 45, 50,
 56, 63, 71, 80, 90, 100), but only one gives the thickness run of each width,
 so no size is agreed.""",
             needs="GB/T 702-2017's tool-steel flat-bar table (widths 10–310 with their thickness runs)"),
+    Subtype(38, "普通无缝钢管", "热轧_圆管", 3199, REBUILT,
+            "数值依据：GB/T 17395-2008 表1 的外径与壁厚系列（两份独立记录一致的部分），重量 0.0246615(D-t)t、截面积、表面积按公式计算；未与印刷版逐行核对",
+            """
+GB/T 17395-2008 table 1 (ordinary seamless tubes), rebuilt: the outside
+diameters of series 1, 2 and 3, each with the thinnest and thickest wall of its
+run on the table's wall series, written down twice, independently. Both give
+the same 69-column wall series but for one column (between 2.8 and 3.2: "3.0"
+in one, "2.9 (3.0)" in the other), 92 common diameters and the same run for all
+but four of them (140, 142, 146 and 152, where one run starts at 2.8 and the
+other at that disputed column). Carried are the 2870 sizes both list, leaving
+out the disputed column (IDs 3364–6233; 38 closes the table as the catalogue
+orders it). Not carried: the diameters only one write-down has (699 and 864;
+318.5, 368 and 419). Brackets are the table's own alternative values (series-1
+diameters "10 (10.2)", walls "2.2 (2.3)"); designations "D57×3.5" keep them.
+Computed with the values before the brackets: weight 0.0246615 (D − t) t kg/m
+(three decimals below 1 kg/m, two above; the printed decimals could not be
+checked), area π(D − t)t/100 cm² and surface area πD/1000 m²/m to three
+decimals.""",
+            needs="GB/T 17395-2008 table 1, to settle the disputed wall column, the five diameters and the printed "
+                  "decimals of the weights"),
+    Subtype(39, "精密钢管", "热轧_圆管", 782, NONE,
+            NO_DATA + "：GB/T 17395-2008 表2 精密钢管，两份独立记录未能给出一致的外径与壁厚组合",
+            """
+Not carried: both write-downs of GB/T 17395-2008 table 2 give the same wall
+series (0.5 to 25, with bracketed less preferred walls), but only one gives the
+wall run of each diameter, so no size is agreed.""",
+            needs="GB/T 17395-2008 table 2 (precision tubes)"),
 ]
 
 BY_ID = {s.id: s for s in SUBTYPES}
