@@ -440,6 +440,14 @@ def profiled_sheet_table():
                   ["40", "51", "YX35-190-760", "760(950)", "1000(1200)", "0.5", "3.925(4.71)"]]
 
 
+def other_tube_table():
+    cols = ["ID", "SUBTYPEID", "外径", "公称壁厚", "重量", "截面积", "表面积", "长边外径", "短边外径", "长轴外径", "短轴外径",
+            "型号", "对边距离"]
+    table = [["1", "72", "", "1", "0.24", "0.305", "0.00577 ", "", "", "", "", "", "10"]]
+    table += [[str(i)] + [""] * 12 for i in range(319, 590)]
+    return cols, table
+
+
 TABLES = {
     "热轧_工字钢": i_beam_table,
     "热轧_槽钢": channel_table,
@@ -460,6 +468,7 @@ TABLES = {
     "热轧_螺栓": bolt_table,
     "热轧_夹芯板": sandwich_panel_table,
     "热轧_压型钢板": profiled_sheet_table,
+    "热轧_其他钢管": other_tube_table,
 }
 
 

@@ -304,8 +304,8 @@ diameter 168.3 is 2 % off, so the pairing is not certain."""),
     Subtype(25, "热轧方钢管", "热轧方", 106, FIXED,
             "仅目录给定的首行 口12×0.8；其尺寸表的出处尚未确定",
             "Only the catalogue's fixed first row 口12×0.8.",
-            needs="the square-tube table the 口12×0.8 row comes from (suspected: an older GB/T 3094 "
-                  "square-tube table as reproduced in a 五金手册)"),
+            needs="the square-tube table the 口12×0.8 row comes from (both write-downs suspect an older GB/T 3094 "
+                  "square-tube table, mislabelled hot-rolled; not confirmed)"),
     Subtype(26, "冷拔方形无缝钢管", "热轧方", 129, NONE,
             NO_DATA + "：GB/T 3094-2012 冷拔方形钢管表尚未收录",
             "Not carried yet.",
@@ -519,6 +519,39 @@ Not carried: both write-downs of GB/T 17395-2008 table 2 give the same wall
 series (0.5 to 25, with bracketed less preferred walls), but only one gives the
 wall run of each diameter, so no size is agreed.""",
             needs="GB/T 17395-2008 table 2 (precision tubes)"),
+    # 热轧_方, 热轧_圆管, 热轧_矩形管, 热轧_其他钢管: the tubes no write-down could give
+    Subtype(26, "冷拔方形无缝钢管", "热轧方", 129, NONE,
+            NO_DATA + "：GB/T 3094-2012 附录A 冷拔方形钢管表尚未收录",
+            "Two independent write-downs were asked for the size series; neither could give the wall runs of any size, so no size is agreed.",
+            needs="GB/T 3094-2012 annex A, the square-tube table with its area formula and corner radii"),
+    Subtype(36, "直缝电焊钢管", "热轧_圆管", 755, NONE,
+            NO_DATA + "：GB/T 13793-2008（尺寸取自 GB/T 21835-2008 表1）的外径×壁厚表尚未收录",
+            "Two independent write-downs were asked for the size series; neither could give the wall runs of any size, so no size is agreed. Both name GB/T 21835-2008 table 1 (普通焊接钢管) as the table GB/T 13793-2008 takes its "
+            "sizes from, and agree on its series-1 diameters 10.2–711 and wall series 0.5–25, but give no runs.",
+            needs="GB/T 21835-2008 table 1 (or GB/T 13793-2008 itself): each outside diameter with its walls"),
+    Subtype(37, "冷拔无缝钢管", "热轧_圆管", 1631, NONE,
+            NO_DATA + "：冷拔无缝钢管的尺寸表出处未定（可能为 GB/T 8162/8163-1987 的冷拔管表）",
+            "Two independent write-downs were asked for the size series; neither could give the wall runs of any size, so no size is agreed. Both suggest the cold-drawn tube table of GB/T 8162/8163-1987, whose sizes went into "
+            "GB/T 17395; not confirmed.",
+            needs="the cold-drawn seamless tube table the catalogue follows (GB/T 8162/8163-1987 cold-drawn "
+                  "table suspected) with its 1631 sizes"),
+    Subtype(72, "内外六角形钢管", "热轧_其他钢管", 48, FIXED,
+            "仅目录给定的首行（对边距离10、壁厚1）；GB/T 3094-2012 内外六角形钢管表尚未收录",
+            "Only the catalogue's fixed first row; the table's 271 empty rows stand at IDs 319–589, and subtype "
+            "73 (the catalogue's empty row) carries no rows. Two independent write-downs were asked for the size series; neither could give the wall runs of any size, so no size is agreed.",
+            needs="GB/T 3094-2012 annex A, the hexagonal-tube table"),
+    Subtype(74, "螺旋埋弧焊接钢管", "热轧_其他钢管", 135, NONE,
+            NO_DATA + "：螺旋埋弧焊接钢管的尺寸表（如 SY/T 5037）尚未收录；目录所注 GB/T 3094 不含此类钢管",
+            "Two independent write-downs were asked for the size series; neither could give the wall runs of any size, so no size is agreed. Both name SY/T 5037 (2012 or 2000 edition) as the series; neither gives its walls.",
+            needs="SY/T 5037-2012 (or the edition the catalogue follows), its table of outside diameters and walls"),
+    Subtype(75, "椭圆型钢管", "热轧_其他钢管", 60, NONE,
+            NO_DATA + "：GB/T 3094-2012 椭圆形钢管表尚未收录",
+            "Two independent write-downs were asked for the size series; neither could give the wall runs of any size, so no size is agreed.",
+            needs="GB/T 3094-2012 annex A, the elliptical-tube table"),
+    Subtype(76, "平椭圆型钢管", "热轧_其他钢管", 49, NONE,
+            NO_DATA + "：GB/T 3094-2012 平椭圆形钢管表尚未收录",
+            "Two independent write-downs were asked for the size series; neither could give the wall runs of any size, so no size is agreed.",
+            needs="GB/T 3094-2012 annex A, the flat-elliptical-tube table"),
 ]
 
 BY_ID = {s.id: s for s in SUBTYPES}
