@@ -106,3 +106,28 @@ TEST(PlatePhysics, WeightIsSteelDensityTimesThickness) {
 }
 
 }  // namespace
+
+namespace {
+
+// Wire: the area in mm² from the size, the weight 7.85 × that printed area,
+// in kg/km (kg/m for the indented prestressing wire).
+TEST(WirePhysics, AreaAndWeightFollowTheSize) {
+    BuildCatalogue();
+    const SizeTable t = LoadSizeTable("热轧_钢丝");
+    int checked = 0;
+    for (size_t i = 0; i < t.rows.size(); ++i) {
+        const std::string& subtype = t.rows[i][1];
+        if (subtype.empty()) continue;
+        const std::string &a = t.Cell(i, "截面积"), &w = t.Cell(i, "重量");
+        auto d = Printed(t.Cell(i, "直径")), area = Printed(a), weight = Printed(w);
+        ASSERT_TRUE(d && area && weight) << "row " << t.rows[i][0];
+        const double factor = subtype == "57" ? 1.0 : subtype == "58" ? std::sqrt(3.0) / 2 : M_PI / 4;
+        EXPECT_NEAR(*area, factor * *d * *d, HalfUnit(a) + 1e-9) << "row " << t.rows[i][0];
+        const double perUnit = subtype == "61" ? 7.85 / 1000 : 7.85;
+        EXPECT_NEAR(*weight, *area * perUnit, HalfUnit(w) + 1e-9) << "row " << t.rows[i][0];
+        ++checked;
+    }
+    EXPECT_GT(checked, 100);
+}
+
+}  // namespace

@@ -11,6 +11,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import bars_wire
 import cold_formed
 import gb11263
 import gb706
@@ -363,7 +364,18 @@ def round_bar_table():
         area = math.pi * d * d / 4 / 100
         table.append([str(len(table) + 1), "21", number(d), significant(area * 0.785, 3), fixed(math.pi * d / 1000, 3),
                       fixed(area, 3)])
-    table.append(["327", "49", "400", "986 ", "1.257", "1256.637"])
+    def rounds(subtype, first, diameters, blank=False):
+        for i, d in enumerate(diameters):
+            area = math.pi * d * d / 4 / 100
+            table.append([str(first + i), subtype, number(d), significant(area * 0.785, 3, blank),
+                          fixed(math.pi * d / 1000, 3), fixed(area, 3)])
+    rounds("22", 90, bars_wire.WIRE_ROD)
+    rounds("23", 157, bars_wire.COLD_DRAWN_ROUND)
+    rounds("24", 212, bars_wire.BRIGHT_ROUND)
+    # Forged rounds end with the catalogue's fixed row, 400 mm at ID 327.
+    rounds("49", 328 - len(bars_wire.FORGED_ROUND), bars_wire.FORGED_ROUND, blank=True)
+    if table[-1] != ["327", "49", "400", "986 ", "1.257", "1256.637"]:
+        raise ValueError(f"热轧_圆钢 row 327 is {table[-1]}")
     return cols, table
 
 
@@ -379,6 +391,17 @@ def polygon_bar_table():
                       fixed(4 * a / 1000, 2, True), plain(fixed(a * a / 100, 2)), "", "", ""])
     if table[0] != ["1", "62", "5.5", "0.237", "0.02 ", "0.3", "", "", ""]:
         raise ValueError(f"热轧_多边形钢 row 1 is {table[0]}")
+    for i, a in enumerate(bars_wire.COLD_DRAWN_SQUARE):
+        table.append([str(82 + i), "63", number(a), significant(a * a / 100 * 0.785, 3), fixed(4 * a / 1000, 2, True),
+                      plain(fixed(a * a / 100, 2)), "", "", ""])
+    # Forged squares in the style of the catalogue's forged 400 mm row ("1256 ", "1.6", "1600").
+    for i, a in enumerate(bars_wire.FORGED_SQUARE):
+        table.append([str(135 + i), "64", number(a), significant(a * a / 100 * 0.785, 4, True),
+                      plain(fixed(4 * a / 1000, 2)), plain(fixed(a * a / 100, 2)), "", "", ""])
+    for i, s in enumerate(bars_wire.COLD_DRAWN_HEXAGON):
+        area = math.sqrt(3) / 2 * s * s / 100
+        table.append([str(161 + i), "65", "", significant(area * 0.785, 3), fixed(2 * math.sqrt(3) * s / 1000, 3),
+                      fixed(area, 3), "", "", number(s)])
     # Hexagons and octagons across flats, as GB/T 705-1989 printed them.
     for first, subtype, name, outline in ((227, "66", "gbt705-1989_hexagon.csv", 2 * math.sqrt(3)),
                                           (266, "67", "gbt705-1989_octagon.csv", 8 * (math.sqrt(2) - 1))):
@@ -420,8 +443,26 @@ def plate_table():
 
 
 def wire_table():
+    """Wire areas in mm2 to four decimals; the weight weighs that rounded area
+    (the catalogue's 0.05 mm: 0.0020 mm2, 0.016 kg/km), in kg/km for 56-59 and
+    kg/m for 61."""
     cols = ["ID", "SUBTYPEID", "直径", "边长", "重量", "截面积", "轧痕深度"]
-    return cols, [["1", "56", "0.05 ", "", "0.016 ", "0.0020 ", ""], ["114", "", "", "", "", "", ""]]
+    table = []
+    shapes = (("56", 1, bars_wire.WIRE_ROUND, math.pi / 4), ("57", 54, bars_wire.WIRE_SQUARE, 1.0),
+              ("58", 81, bars_wire.WIRE_HEXAGON, math.sqrt(3) / 2), ("59", 98, bars_wire.PC_WIRE_PLAIN, math.pi / 4))
+    for subtype, first, sizes, factor in shapes:
+        for i, d in enumerate(sizes):
+            area = float(fixed(factor * d * d, 4))
+            table.append([str(first + i), subtype, number(d) + " ", "", fixed(area * 7.85, 3, True),
+                          fixed(area, 4, True), ""])
+    for i, (d, depth) in enumerate(bars_wire.PC_WIRE_INDENTED):
+        area = float(fixed(math.pi / 4 * d * d, 4))
+        table.append([str(112 + i), "61", number(d) + " ", "", fixed(area * 7.85 / 1000, 3, True), fixed(area, 4, True),
+                      number(depth)])
+    if table[0] != ["1", "56", "0.05 ", "", "0.016 ", "0.0020 ", ""]:
+        raise ValueError(f"热轧_钢丝 row 1 is {table[0]}")
+    table.append(["114", "", "", "", "", "", ""])
+    return cols, table
 
 
 def bolt_table():

@@ -367,11 +367,15 @@ there, the formula gives 18.7). Area πd²/4 in cm² to three decimals, surface
 area πd/1000 to three decimals, as the fixed row (5.5: 0.187, 0.017, 0.238)
 prints them. Both write-downs agreed on every diameter above 250 mm.""",
             needs="GB/T 702-2017 table 4 whole, to check the computed weights of 55–380 mm"),
-    Subtype(49, "锻制圆钢", "热轧_圆钢", 47, FIXED,
-            "仅目录给定的末行 400；GB/T 908-2019 锻制圆钢表尚未收录",
-            "Only the catalogue's fixed last row (400 mm, 986 kg/m).",
-            needs="GB/T 908-2019, the table of forged round bars"),
-    # 热轧_多边形钢
+    Subtype(49, "锻制圆钢", "热轧_圆钢", 47, REBUILT,
+            "数值依据：GB/T 908-2019 锻制圆钢的直径系列（两份独立记录一致）；截面积 π·d·d/4、重量、表面积 π·d 按公式计算；未与印刷版逐行核对",
+            """
+GB/T 908-2019 forged round bars, rebuilt: both write-downs give the same 46
+diameters, 50–150 mm in steps of 5 and 160–400 mm in steps of 10 (IDs 282–327;
+the last is the catalogue's fixed row 400, which the computation reproduces:
+"986 ", 1.257, 1256.637). Weight 0.785 × πd²/4 to three significant digits with
+a trailing blank, surface area πd/1000 and area πd²/4 to three decimals.""",
+            needs="GB/T 908-2019, its round-bar table (the catalogue counts 47 rows)"),
     Subtype(62, "热轧方钢", "热轧_多边形钢", 81, TRANSCRIBED,
             "数值依据：GB/T 702-2008 方钢边长 5.5~105 mm 及其印刷重量（公开转录；GB/T 702-2017 的方钢表未见）；110~250 mm 按两份独立记录，重量按公式；截面积 a·a、表面积 4a 按公式计算",
             """
@@ -386,11 +390,17 @@ without trailing zeros, surface area 4a/1000 to two decimals with a trailing
 blank, as the fixed row (5.5: 0.237, 0.02, 0.3) prints them.""",
             errata=["53: printed 22.0 kg/m, 0.785 × 28.09 cm² gives 22.05 (rounds to 22.1); kept as printed"],
             needs="GB/T 702-2017's square-bar table (81 rows: whether 260–300 mm are listed, and its weights)"),
-    Subtype(64, "锻造方钢", "热轧_多边形钢", 47, FIXED,
-            "仅目录给定的末行 400；GB/T 908-2019 锻制方钢表尚未收录",
-            "Only the catalogue's fixed last row (400 mm, ID 1895, which the catalogue puts after every other "
-            "subtype of the table).",
-            needs="GB/T 908-2019, the table of forged square bars"),
+    Subtype(64, "锻造方钢", "热轧_多边形钢", 47, REBUILT,
+            "数值依据：GB/T 908-2019 锻制方钢的边长系列（两份独立记录一致的部分）；截面积、重量、表面积按公式计算；末行 400 为目录给定",
+            """
+GB/T 908-2019 forged square bars, rebuilt: both write-downs give 50–150 mm in
+steps of 5 and 160–200 in steps of 10 (26 sides, IDs 135–160); one goes on to
+210–300 in steps of 10 (not carried). The catalogue's fixed row 400 mm stands
+at ID 1895, after every other subtype, as the catalogue puts it; 400 is in
+neither write-down. Computed in the style of that row: weight 0.785 × a² to
+four significant digits with a trailing blank ("1256 "), surface area 4a/1000
+and area a²/100 without trailing zeros ("1.6", "1600").""",
+            needs="GB/T 908-2019, its square-bar table (sides above 200 mm, and 400)"),
     Subtype(66, "热轧六角钢", "热轧_多边形钢", 39, TRANSCRIBED,
             "数值依据：GB/T 705-1989 热轧六角钢表（已并入 GB/T 702，与 GB/T 702-2017 是否一致未核对）的对边距离、截面面积与重量（公开转录）；表面积按外廓 2√3·s 计算",
             """
@@ -443,12 +453,15 @@ of this table.""",
             "Not carried: no printed table is at hand, and the weights do not follow from one formula.",
             needs="YB/T 4001.1-2007 钢格栅板及配套件, its table of gratings and weights (kg/m²)"),
     # 热轧_钢丝
-    Subtype(56, "冷拉圆钢丝", "热轧_钢丝", 53, FIXED,
-            "仅目录给定的首行 0.05；GB/T 342-2017 冷拉圆钢丝的尺寸表尚未收录",
-            "Only the catalogue's fixed first row (0.05 mm, 0.016 kg/km, 0.0020 mm²); the table ends with "
-            "the catalogue's empty row 114.",
-            needs="GB/T 342-2017, its table of round-wire diameters"),
-    # 热轧_螺栓, 热轧_夹芯板, 热轧_压型钢板
+    Subtype(56, "冷拉圆钢丝", "热轧_钢丝", 53, REBUILT,
+            "数值依据：GB/T 342-2017 冷拉圆钢丝的直径系列（两份独立记录一致）；截面积(mm²)、重量(kg/km)按公式计算；未与印刷版逐行核对".replace("mm²", "mm2"),
+            """
+GB/T 342-2017 round wire, rebuilt: both write-downs give the same 53 diameters,
+0.05 to 20 mm (IDs 1–53). Area πd²/4 in mm² to four decimals; weight 7.85 ×
+that rounded area in kg/km to three decimals, both with a trailing blank, which
+reproduces the catalogue's fixed first row (0.05: 0.0020 mm², 0.016 kg/km).
+The table ends with the catalogue's empty row 114.""",
+            needs="GB/T 342-2017, its wire table, to check the diameters and the printed weights"),
     Subtype(77, "大六角高强螺栓", "热轧_螺栓", 117, FIXED,
             "仅目录给定的首行 M16×45；大六角高强度螺栓连接副的重量表尚未找到",
             "Only the catalogue's fixed first row (M16, 45 mm, 221.3 kg per thousand sets).",
@@ -552,6 +565,114 @@ wall run of each diameter, so no size is agreed.""",
             NO_DATA + "：GB/T 3094-2012 平椭圆形钢管表尚未收录",
             "Two independent write-downs were asked for the size series; neither could give the wall runs of any size, so no size is agreed.",
             needs="GB/T 3094-2012 annex A, the flat-elliptical-tube table"),
+    # 热轧_圆钢
+    Subtype(22, "热轧圆盘条", "热轧_圆钢", 67, REBUILT,
+            "数值依据：GB/T 14981-2009 热轧圆盘条的公称直径系列（两份独立记录一致）；截面积、重量、表面积按公式计算；未与印刷版逐行核对",
+            """
+GB/T 14981-2009 wire rod, rebuilt: both write-downs give the same 67 nominal
+diameters, 5 to 16 mm in steps of 0.5 and 17 to 60 mm in steps of 1 (IDs
+90–156). Computed as subtype 21: area πd²/4 and surface area πd to three
+decimals, weight 0.785 × area to three significant digits.""",
+            needs="GB/T 14981-2009's table, to check the diameters and its printed weights"),
+    Subtype(23, "冷拉圆钢", "热轧_圆钢", 51, REBUILT,
+            "数值依据：GB/T 905-1994 冷拉圆钢的直径系列（两份独立记录一致）；截面积、重量、表面积按公式计算；未与印刷版逐行核对",
+            """
+GB/T 905-1994 cold-drawn round bars, rebuilt: both write-downs give the same 55
+diameters, 3 to 80 mm (IDs 157–211) — four more than the catalogue counts, so
+the catalogue's list is probably shorter at one end; carried as the write-downs
+agree. Computed as subtype 21.""",
+            needs="GB/T 905-1994's table, to see which four diameters the catalogue's 51 rows lack"),
+    Subtype(24, "银亮圆钢", "热轧_圆钢", 73, REBUILT,
+            "数值依据：GB/T 3207-2008 银亮钢的公称直径系列（两份独立记录一致的部分）；截面积、重量、表面积按公式计算；未与印刷版逐行核对",
+            """
+GB/T 3207-2008 bright bars, rebuilt: the 68 diameters both write-downs give,
+1 to 100 mm (IDs 212–279). Not carried: 52 and 67 (one write-down), 105–180
+(the other). Computed as subtype 21.""",
+            needs="GB/T 3207-2008's table of nominal diameters"),
+    # 热轧_多边形钢
+    Subtype(63, "冷拉方钢", "热轧_多边形钢", 52, REBUILT,
+            "数值依据：GB/T 905-1994 冷拉方钢的边长系列（两份独立记录一致的部分）；截面积 a·a、重量、表面积 4a 按公式计算；未与印刷版逐行核对",
+            """
+GB/T 905-1994 cold-drawn square bars, rebuilt: the 53 sides both write-downs
+give, 3 to 70 mm (IDs 82–134); one adds 75 and 80 (not carried). Computed in
+the style of subtype 62.""",
+            needs="GB/T 905-1994's table (which sides the square column lists)"),
+    Subtype(65, "冷拉六角钢", "热轧_多边形钢", 46, REBUILT,
+            "数值依据：GB/T 905-1994 冷拉六角钢的对边距离系列（两份独立记录一致的部分）；截面积、重量、表面积按公式计算；未与印刷版逐行核对",
+            """
+GB/T 905-1994 cold-drawn hexagon bars, rebuilt: the 53 sizes across flats both
+write-downs give, 3 to 70 mm (IDs 161–213; one adds 75) — seven more than the
+catalogue counts. Computed: area (√3/2)s² and surface area 2√3·s to three
+decimals, weight 0.785 × area to three significant digits.""",
+            needs="GB/T 905-1994's table (which sizes the hexagon column lists)"),
+    Subtype(69, "冷拉扁钢", "热轧_多边形钢", 228, NONE,
+            NO_DATA + "：冷拉扁钢的尺寸表出处未定（两份独立记录都提到 YB/T 037，但未给出宽度×厚度组合）",
+            "Not carried: both write-downs name YB/T 037 (优质结构钢冷拉扁钢) but neither gives its sizes.",
+            needs="the cold-drawn flat-bar table the catalogue follows (YB/T 037 suspected)"),
+    Subtype(70, "锻制扁钢", "热轧_多边形钢", 344, NONE,
+            NO_DATA + "：GB/T 908-2019 锻制扁钢的宽度×厚度表，两份独立记录都未能给出组合",
+            "Not carried: the write-downs agree on most of the thickness series but give no width × thickness "
+            "combination.",
+            needs="GB/T 908-2019, its flat-bar table"),
+    # 热轧_钢丝
+    Subtype(57, "冷拉方钢丝", "热轧_钢丝", 27, REBUILT,
+            "数值依据：GB/T 342-2017 冷拉方钢丝的边长系列（两份独立记录一致）；截面积(mm2)、重量(kg/km)按公式计算；未与印刷版逐行核对",
+            """
+GB/T 342-2017 square wire, rebuilt: both write-downs give the same 27 sides,
+0.5 to 10 mm (IDs 54–80), shown in the 直径 column as the catalogue's column
+list names it. Area a² in mm², weight as subtype 56.""",
+            needs="GB/T 342-2017, its wire table"),
+    Subtype(58, "冷拉六角钢丝", "热轧_钢丝", 17, REBUILT,
+            "数值依据：GB/T 342-2017 冷拉六角钢丝的对边距离系列（两份独立记录一致）；截面积(mm2)、重量(kg/km)按公式计算；未与印刷版逐行核对",
+            """
+GB/T 342-2017 hexagon wire, rebuilt: both write-downs give the same 17 sizes
+across flats, 1.6 to 10 mm (IDs 81–97), in the 直径 column. Area (√3/2)s² in
+mm², weight as subtype 56.""",
+            needs="GB/T 342-2017, its wire table"),
+    Subtype(59, "预应力砼用光面钢丝", "热轧_钢丝", 13, REBUILT,
+            "数值依据：GB/T 5223-2014 光面钢丝的公称直径系列（两份独立记录一致）；截面积(mm2)、重量(kg/km)按公式计算；未与印刷版逐行核对",
+            """
+GB/T 5223-2014 plain prestressing wire, rebuilt: both write-downs give the same
+14 nominal diameters, 3 to 12 mm (IDs 98–111), one more than the catalogue
+counts. Area πd²/4 in mm², weight in kg/km as subtype 56 (the standard's
+nominal weights are not printed here).""",
+            needs="GB/T 5223-2014, its table of nominal diameters, areas and weights"),
+    Subtype(60, "预应力砼用低合金钢丝", "热轧_钢丝", 2, NONE,
+            NO_DATA + "：预应力混凝土用低合金钢丝的尺寸表出处未定",
+            "Not carried: the subtype names no standard and none was written down.",
+            needs="the standard of low-alloy prestressing wire the catalogue follows (YB/T 038?) with its two sizes"),
+    Subtype(61, "预应力砼用轧痕钢丝", "热轧_钢丝", 1, REBUILT,
+            "数值依据：GB/T 5223-2014 刻痕钢丝的公称直径与刻痕深度（两份独立记录一致）；截面积(mm2)、重量(kg/m)按公式计算；未与印刷版逐行核对",
+            """
+GB/T 5223-2014 indented wire, rebuilt: both write-downs give the diameters 5 mm
+(indentation depth 0.12) and 7 mm (0.15) (IDs 112–113), one more than the
+catalogue counts. Area of the plain wire πd²/4 in mm², weight in kg/m.""",
+            needs="GB/T 5223-2014, its table of indented wire"),
+    # checker plates
+    Subtype(43, "组合形花纹钢板", "热轧_钢板", 22, NONE,
+            NO_DATA + "：GB/T 33974-2017 组合形花纹钢板的理论重量表尚未收录",
+            "Not carried: the pattern makes the plate heavier than 7.85 t, so only the standard's own weights "
+            "count. Two write-downs agreed on few weights (none for this pattern), and one recalls them from the older GB/T 3277-1991, "
+            "so they are not shown to be this standard's.",
+            needs="GB/T 33974-2017, its table of theoretical weights per pattern and thickness"),
+    Subtype(44, "菱形花纹钢板", "热轧_钢板", 22, NONE,
+            NO_DATA + "：GB/T 33974-2017 菱形花纹钢板的理论重量表尚未收录",
+            "Not carried: the pattern makes the plate heavier than 7.85 t, so only the standard's own weights "
+            "count. Two write-downs agreed on few weights (9 of 12 for this pattern), and one recalls them from the older GB/T 3277-1991, "
+            "so they are not shown to be this standard's.",
+            needs="GB/T 33974-2017, its table of theoretical weights per pattern and thickness"),
+    Subtype(45, "扁豆形花纹钢板", "热轧_钢板", 22, NONE,
+            NO_DATA + "：GB/T 33974-2017 扁豆形花纹钢板的理论重量表尚未收录",
+            "Not carried: the pattern makes the plate heavier than 7.85 t, so only the standard's own weights "
+            "count. Two write-downs agreed on few weights (2 for this pattern), and one recalls them from the older GB/T 3277-1991, "
+            "so they are not shown to be this standard's.",
+            needs="GB/T 33974-2017, its table of theoretical weights per pattern and thickness"),
+    Subtype(46, "圆豆形花纹钢板", "热轧_钢板", 22, NONE,
+            NO_DATA + "：GB/T 33974-2017 圆豆形花纹钢板的理论重量表尚未收录",
+            "Not carried: the pattern makes the plate heavier than 7.85 t, so only the standard's own weights "
+            "count. Two write-downs agreed on few weights (2 for this pattern), and one recalls them from the older GB/T 3277-1991, "
+            "so they are not shown to be this standard's.",
+            needs="GB/T 33974-2017, its table of theoretical weights per pattern and thickness"),
 ]
 
 BY_ID = {s.id: s for s in SUBTYPES}
