@@ -89,4 +89,20 @@ TEST(EmptyList, SearchWithoutMatchNamesTheKeyword) {
     TypeInto(29, "");
 }
 
+// A family that holds only the catalogue's own rows says where the rest would come from.
+TEST(EmptyList, BoltsShowTheirFixedRowsAndTheirSource) {
+    Click(ToolbarButton(2, QStringLiteral("螺栓")));
+    ASSERT_EQ(currentSubtype, 77);
+    ASSERT_EQ(Rows(), 1);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"1", "M16", "45", "221.3"}));
+    EXPECT_EQ(Headers().back(), "重量(kg/千套)");
+    EXPECT_EQ(HoverToolTip(Widget(8)).toStdString(), FindProvenance(77)->utf8Line);
+    Click(ToolbarButton(5, QStringLiteral("扭剪型高强螺栓")));
+    ASSERT_EQ(Rows(), 1);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"1", "M24", "150", "987"}));
+    EXPECT_EQ(HoverToolTip(Widget(8)).toStdString(), FindProvenance(78)->utf8Line);
+    QToolTip::hideText();
+    Click(ToolbarButton(2, QStringLiteral("H型钢")));
+}
+
 }  // namespace
