@@ -306,10 +306,6 @@ diameter 168.3 is 2 % off, so the pairing is not certain."""),
             "Only the catalogue's fixed first row 口12×0.8.",
             needs="the square-tube table the 口12×0.8 row comes from (both write-downs suspect an older GB/T 3094 "
                   "square-tube table, mislabelled hot-rolled; not confirmed)"),
-    Subtype(26, "冷拔方形无缝钢管", "热轧方", 129, NONE,
-            NO_DATA + "：GB/T 3094-2012 冷拔方形钢管表尚未收录",
-            "Not carried yet.",
-            needs="GB/T 3094-2012 annex A, the square-tube table"),
     Subtype(27, "冷弯薄壁方钢管", "热轧方", 22, TRANSCRIBED,
             "数值依据：GB 50018-2002 附录B 表B.1.1-1 的尺寸、截面面积与每米长质量（公开转录）；表面积按圆角外廓计算",
             """

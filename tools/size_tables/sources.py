@@ -22,6 +22,9 @@ catalogue's layout gives the subtype.
 
 def complete(catalogue):
     """Every subtype of the catalogue, with a 'no rows yet' entry where the list has none."""
+    ids = [s.id for s in provenance.SUBTYPES]
+    if len(ids) != len(set(ids)):
+        raise ValueError("a subtype is listed twice in provenance.py")
     out = []
     for sid, name, table in catalogue:
         s = provenance.BY_ID.get(sid)
