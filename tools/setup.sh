@@ -4,13 +4,15 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${SB_BUILD_DIR:-$ROOT/build}"
+. "$ROOT/tools/apt_sources.sh"
 
 PKGS=(build-essential cmake pkg-config
       qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
       libsqlite3-dev libzip-dev zipcmp zipmerge ziptool
       libgtest-dev libgmock-dev libbenchmark-dev
       fonts-wqy-microhei xvfb xdotool xclip imagemagick xauth
-      dpkg-dev xz-utils ca-certificates)
+      dpkg-dev xz-utils ca-certificates
+      desktop-file-utils strace python3)
 
 missing=()
 for p in "${PKGS[@]}"; do
@@ -31,21 +33,12 @@ CSV="$BUILD/third_party/sqlite-csv/csv.c"
 if [ ! -s "$CSV" ]; then
     W="$BUILD/third_party/apt-src"
     mkdir -p "$W/parts" "$W/lists/partial" "$W/cache/archives/partial" "$(dirname "$CSV")"
-    # Same archive and keyring as the machine's own Debian source.
-    URI="http://deb.debian.org/debian"
-    KEY="/usr/share/keyrings/debian-archive-keyring.gpg"
-    for f in /etc/apt/sources.list.d/debian.sources; do
-        [ -f "$f" ] || continue
-        u=$(awk '/^URIs:/{print $2; exit}' "$f"); [ -n "$u" ] && URI="$u"
-        k=$(awk '/^Signed-By:/{print $2; exit}' "$f"); [ -n "$k" ] && KEY="$k"
-    done
-    cat > "$W/parts/sqlite-src.sources" <<SRC
-Types: deb-src
-URIs: $URI
-Suites: bookworm
-Components: main
-Signed-By: $KEY
-SRC
+    # The archive and keyring are the ones the machine's own apt sources
+    # name, so the fetch goes to the same mirror, with the same trust, as apt.
+    write_debian_sources "$W/parts/sqlite-src.sources" || {
+        echo "setup: or put SQLite's ext/misc/csv.c at $CSV yourself." >&2
+        exit 1
+    }
     APTOPT=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$W/parts"
             -o "Dir::State::Lists=$W/lists" -o "Dir::Cache=$W/cache"
             -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root)
