@@ -22,21 +22,29 @@ std::string ReadSearchKeyword() {
 
 namespace {
 
+// Copies a GBK text, two-byte characters whole, each single byte as the
+// callback writes it (it gets the byte's position in the text).
+template <class SingleByte>
+std::string MapSingleBytes(const std::string& text, SingleByte single) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x81 && i + 1 < text.size()) {
+            out += text[i];
+            out += text[++i];
+        } else {
+            single(i, out);
+        }
+    }
+    return out;
+}
+
 // Quotes are doubled so that no keyword can end the SQL string and add
 // statements of its own; "%" and "_" stay wildcards.
 std::string QuoteSafe(const std::string& keyword) {
-    std::string out;
-    for (size_t i = 0; i < keyword.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(keyword[i]);
-        if (c >= 0x81 && i + 1 < keyword.size()) {  // a two-byte character stays whole
-            out += keyword[i];
-            out += keyword[++i];
-            continue;
-        }
+    return MapSingleBytes(keyword, [&](size_t i, std::string& out) {
         out += keyword[i];
-        if (c == '\'') out += '\'';
-    }
-    return out;
+        if (keyword[i] == '\'') out += '\'';
+    });
 }
 
 }  // namespace
@@ -46,21 +54,17 @@ std::string SearchKeyword(const std::string& typed) {
     // Latin x or a star for the times sign between two numbers.
     const std::string s = NormalizeFullWidth(typed.c_str());
     static const std::string kTimes = Gbk("×");
-    auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x81 && i + 1 < s.size()) {  // a two-byte character stays whole
-            out += s[i];
-            out += s[++i];
-            continue;
+    auto digit = [&](size_t i) { return i < s.size() && s[i] >= '0' && s[i] <= '9'; };
+    // A digit is never the second byte of a character, so the x after one stands alone.
+    return MapSingleBytes(s, [&](size_t i, std::string& out) {
+        const char c = s[i];
+        const bool times = (c == 'x' || c == 'X' || c == '*') && i > 0 && digit(i - 1) && digit(i + 1);
+        if (times) {
+            out += kTimes;
+        } else {
+            out += c;
         }
-        // A digit is never the second byte of a character, so the x after one stands alone.
-        const bool times = (c == 'x' || c == 'X' || c == '*') && i > 0 && digit(s[i - 1]) && i + 1 < s.size() &&
-                           digit(s[i + 1]);
-        out += times ? kTimes : std::string(1, s[i]);
-    }
-    return out;
+    });
 }
 
 std::string SearchFilterClause(const std::string& columns) {

@@ -17,13 +17,7 @@ BUILT=$(readlink -f "$3")
 SOURCE=$(readlink -f "$4")
 SIZES=(16 22 24 32 48 64 128 256)
 
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "${BASH_SOURCE[0]}")/check_lib.sh"
 
 PREFIX="$WORK/fresh prefix \$HOME"
 if ! "$CMAKE" --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1; then
@@ -159,8 +153,4 @@ else
     fail "no screenshot of the window"
 fi
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "installed and checked in $PREFIX"
+finish "installed and checked in $PREFIX"

@@ -8,13 +8,7 @@
 set -u
 SOURCE="$1"
 . "$SOURCE/tools/apt_sources.sh"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "${BASH_SOURCE[0]}")/check_lib.sh"
 cn=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
 cn=${cn:-bookworm}
 
@@ -121,8 +115,4 @@ done
 hosts=$(grep -n -E '[a-z]+://' "$SOURCE/tools/setup.sh" "$SOURCE/tools/apt_sources.sh")
 [ -z "$hosts" ] || fail "the set-up names a package host: $hosts"
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "the set-up reads the archive from the machine's own sources"
+finish "the set-up reads the archive from the machine's own sources"

@@ -15,13 +15,7 @@ if [ "${3:-}" != "--on-display" ]; then
     exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$PROGRAM" "$DRIVEN" --on-display
 fi
 
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "${BASH_SOURCE[0]}")/check_lib.sh"
 
 tracing=0
 if ! command -v strace >/dev/null 2>&1; then
@@ -139,8 +133,4 @@ run_case() {
 run_case program "$PROGRAM" window
 run_case driven "$DRIVEN" driven
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "no file written"
+finish "no file written"
