@@ -1,7 +1,9 @@
 #include "size_table.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 #include "db_state.h"
 #include "keyword_search.h"
@@ -24,13 +26,19 @@ constexpr int kDefaultFamily = 19;
 bool IsWireSubtype(int id) { return id == 56 || id == 57 || id == 58 || id == 59; }
 
 
-// A length so long that some row's piece would weigh "inf" is no length to show.
-bool WeighsFinitely(const ResultGrid& grid, int weightColumn, bool perKilometre, double length) {
+// Each row's weight per metre (wire weighs in kg per km), read once per fill.
+std::vector<double> WeightsPerMetre(const ResultGrid& grid, int weightColumn, bool perKilometre) {
+    std::vector<double> weights;
     for (int r = 1; r < grid.rowCount; ++r) {
         const double w = ReadNumber(grid.Cell(r, weightColumn - 1));
-        if (!std::isfinite((perKilometre ? w / 1000 : w) * length)) return false;
+        weights.push_back(perKilometre ? w / 1000 : w);
     }
-    return true;
+    return weights;
+}
+
+// A length so long that some row's piece would weigh "inf" is no length to show.
+bool WeighsFinitely(const std::vector<double>& weights, double length) {
+    return std::all_of(weights.begin(), weights.end(), [length](double w) { return std::isfinite(w * length); });
 }
 
 std::u16string Field(int i) { return i == 0 ? std::u16string(u"number") : u"data" + GbkToUtf16(std::to_string(i)); }
@@ -152,10 +160,12 @@ void ShowSubtype(int subtype) {
     }
     // 8. Length in metres for the per-length column.
     double length = 0.0;
+    std::vector<double> weights;
     if (weightColumn > 0) {
+        weights = WeightsPerMetre(grid, weightColumn, IsWireSubtype(subtype));
         const std::string typed = ReadEditText(MainElement(41));
         length = typed.empty() ? 1.0 : ReadNumber(typed);
-        if (!IsPositive(length) || !WeighsFinitely(grid, weightColumn, IsWireSubtype(subtype), length)) {
+        if (!IsPositive(length) || !WeighsFinitely(weights, length)) {
             SetShapeText(statusText, Gbk("长度应为大于0的数值，否则按1米计算。"));
             length = 1.0;
         }
@@ -185,8 +195,7 @@ void ShowSubtype(int subtype) {
         const int item = XAdTable_AddItemTextEx(table, fields[0], GbkToUtf16(std::to_string(r)));
         for (int j = 1; j <= columns; ++j) XAdTable_SetItemTextEx(table, item, fields[j], GbkToUtf16(grid.Cell(r, j - 1)));
         if (perLength) {
-            const double w = ReadNumber(grid.Cell(r, weightColumn - 1));
-            const double v = IsWireSubtype(subtype) ? (w / 1000) * length : w * length;
+            const double v = weights[static_cast<size_t>(r - 1)] * length;
             const std::string text = v - 0.0001 < -0.0000001 ? FormatFixed(v) : WriteNumber(v);
             XAdTable_SetItemTextEx(table, item, fields[columns + 1], GbkToUtf16(text));
         }

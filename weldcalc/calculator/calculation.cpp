@@ -68,8 +68,9 @@ int Calculate(HELE, bool*) {
     const std::string density = ReadEditText(MainElement(23));
     if (density.empty()) return Stop(Gbk("你还没有选择材质类型，将影响重量相关的计算。")), 0;
     // A density that is no positive number would report a weight of 0 or below as done.
-    if (!IsPositive(ReadNumber(density))) return Stop(Gbk("您输入的密度值有误，请检查后重新输入。")), 0;
-    bindings.push_back({"p", WriteNumber(ReadNumber(density) / 1000)});
+    const double densityValue = ReadNumber(density);
+    if (!IsPositive(densityValue)) return Stop(Gbk("您输入的密度值有误，请检查后重新输入。")), 0;
+    bindings.push_back({"p", WriteNumber(densityValue / 1000)});
     // 5-6.
     FamilyFormulas f = ReadFamilyFormulas(family);
     PrepareFamilyFormulas(f.area, f.weight, f.surface, bindings);
